@@ -1,0 +1,27 @@
+// AboutWindow: the program's picture and its version.
+
+#include "ui/formwindow.h"
+#include "ui/registry.h"
+
+namespace tf {
+namespace {
+
+const FormSpec& aboutForm() {
+  static const FormSpec spec{
+      "AboutWindow",
+      "关于",
+      323,
+      466,
+      {
+          picture("图片框1", ":/assets/about.png", 16, 16, 296, 304),
+          label("标签1",
+                "\r\n\r\n\r\n\r\n\r\nTessaform,版本号：Zari 1.0.1.4\r\n\r\n\r\n",
+                8, 336, 296, 40),
+      }};
+  return spec;
+}
+
+const WindowRegistration registration(&aboutForm, nullptr);
+
+}  // namespace
+}  // namespace tf

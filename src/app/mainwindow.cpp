@@ -1,0 +1,92 @@
+// MainWindow: the program's hub. Each button opens one window modally over it; "沉浸工程"
+// only shows a notice. The creation step greets the user on New Year's Day.
+
+#include <QTimer>
+
+#include "forms/values.h"
+#include "ui/formwindow.h"
+#include "ui/platform.h"
+#include "ui/registry.h"
+
+namespace tf {
+namespace {
+
+const FormSpec& mainForm() {
+  static const FormSpec spec{
+      "MainWindow",
+      "Tessaform",
+      554,
+      449,
+      {
+          label("标签5", "方框内请添加该物品的命名空间ID", 16, 8, 216, 40),
+          label("标签1", "功能", 8, 56, 304, 32),
+          button("修改工作台配方1", "导出为zs脚本\r\n", 8, 88, 96, 40),
+          button("修改工作台配方11", "批量导入物品或方块id", 120, 88, 104, 40),
+          button("修改工作台配方5", "关于\r\n", 232, 88, 96, 40),
+          label("标签2", "模组修改", 8, 136, 304, 32),
+          button("修改工作台配方12", "龙之研究", 8, 168, 96, 40),
+          button("修改工作台配方10", "通用机械", 112, 168, 96, 40),
+          button("修改工作台配方7", "无中生有\r\n", 216, 168, 96, 40),
+          button("修改工作台配方13", "无尽贪婪", 328, 168, 96, 40),
+          button("修改工作台配方8", "应用能源2", 432, 168, 96, 40),
+          button("修改工作台配方6", "GameStages附属", 8, 216, 96, 40),
+          button("修改工作台配方3", "模块化机械", 112, 216, 96, 40),
+          button("修改工作台配方4", "GameStages", 216, 216, 96, 40),
+          button("修改工作台配方16", "沉浸工程", 328, 216, 96, 40),
+          label("标签3", "世界修改", 8, 264, 304, 32),
+          button("修改工作台配方9", "世界合成", 8, 296, 96, 40),
+          button("修改工作台配方14", "TreeTweaker", 112, 296, 96, 40),
+          button("修改工作台配方15", "怪物装备魔改", 216, 296, 93, 40),
+          label("标签4", "原版修改", 8, 344, 304, 32),
+          button("修改工作台配方", "修改工作台配方", 8, 376, 96, 40),
+          button("修改工作台配方2", "修改熔炉配方", 112, 376, 96, 40),
+      }};
+  return spec;
+}
+
+// Which window each button opens.
+struct Navigation {
+  const char* button;
+  const char* window;
+};
+constexpr Navigation kNavigation[] = {
+    {"修改工作台配方1", "ExportWindow"},
+    {"修改工作台配方11", "BatchImportWindow"},
+    {"修改工作台配方5", "AboutWindow"},
+    {"修改工作台配方12", "FusionRecipeWindow"},
+    {"修改工作台配方10", "MekanismWindow"},
+    {"修改工作台配方7", "ExNihiloWindow"},
+    {"修改工作台配方13", "ExtremeCraftingWindow"},
+    {"修改工作台配方8", "Ae2Window"},
+    {"修改工作台配方6", "GameStage2Window"},
+    {"修改工作台配方3", "ModularMachineryWindow"},
+    {"修改工作台配方4", "GameStageWindow"},
+    {"修改工作台配方9", "InWorldCraftingWindow"},
+    {"修改工作台配方14", "TreeTweakerWindow"},
+    {"修改工作台配方15", "MobEquipmentWindow"},
+    {"修改工作台配方", "CraftingWindow"},
+    {"修改工作台配方2", "FurnaceWindow"},
+};
+
+void greet(FormWindow& f) {
+  const QDate today = platform().today();
+  values().todayMonthDay = QString::asprintf("%02d%02d", today.month(), today.day());
+  if (values().todayMonthDay == QLatin1String("0101")) message(&f, QStringLiteral("新年快乐！"));
+}
+
+void setupMain(FormWindow& f) {
+  for (const Navigation& nav : kNavigation) {
+    const QString window = QString::fromUtf8(nav.window);
+    f.onClick(QString::fromUtf8(nav.button), [&f, window] { openWindow(window, &f); });
+  }
+  f.onClick("修改工作台配方16", [&f] {
+    message(&f, QStringLiteral("该功能仍在编写，请等待下次更新"), kMessageWarning);
+  });
+  // The greeting is shown once the window is on screen.
+  QTimer::singleShot(0, &f, [&f] { greet(f); });
+}
+
+const WindowRegistration registration(&mainForm, &setupMain);
+
+}  // namespace
+}  // namespace tf

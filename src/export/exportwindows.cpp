@@ -1,0 +1,87 @@
+// ExportWindow and JsonExportWindow: write ExportBuffer to a file the user names. One family:
+// the two differ only in their declarations, suffix and what they remember of the path.
+
+#include "forms/files.h"
+#include "forms/text.h"
+#include "forms/values.h"
+#include "ui/formwindow.h"
+#include "ui/platform.h"
+#include "ui/registry.h"
+
+namespace tf {
+namespace {
+
+struct ExportKind {
+  const char* suffix;
+  bool remembersPath;  // ExportWindow keeps the chosen path in LastExportPath
+};
+
+const FormSpec& exportForm() {
+  static const FormSpec spec{"ExportWindow",
+                             "导出",
+                             598,
+                             121,
+                             {
+                                 button("添加一个配方2", "写入脚本到", 8, 16, 112, 48),
+                                 edit("编辑框4", "", 128, 16, 456, 40),
+                                 button("添加一个配方1", "选择文件", 8, 64, 112, 24),
+                                 progress("进度条1", 128, 64, 456, 16),
+                                 fileDialog("通用对话框1", "ZenScript脚本|*.zs", 608, 56, 40, 24),
+                             }};
+  return spec;
+}
+
+const FormSpec& jsonExportForm() {
+  static const FormSpec spec{"JsonExportWindow",
+                             "",
+                             597,
+                             112,
+                             {
+                                 button("添加一个配方2", "写入脚本到", 8, 8, 112, 48),
+                                 edit("编辑框4", "", 128, 8, 456, 40),
+                                 button("添加一个配方1", "选择文件", 8, 56, 112, 24),
+                                 progress("进度条1", 128, 56, 456, 16),
+                                 fileDialog("通用对话框1", "JSON|*.json\r\n", 640, 40, 40, 24),
+                             }};
+  return spec;
+}
+
+void choose(FormWindow& f, const ExportKind& kind) {
+  f.setText("编辑框4", f.chooseFile("通用对话框1"));
+  const QString suffix = QString::fromUtf8(kind.suffix);
+  if (findText(f.text("编辑框4"), suffix) == -1) f.setText("编辑框4", f.text("编辑框4") + suffix);
+  if (kind.remembersPath) values().lastExportPath = f.text("编辑框4");
+}
+
+// A write that cannot happen is reported as such, never as done; the target keeps its bytes.
+void write(FormWindow& f) {
+  f.setProgress("进度条1", 100);
+  const QString path = f.text("编辑框4");
+  const QString failure = writeWholeFile(path, values().exportBuffer);
+  if (!failure.isEmpty()) {
+    f.setProgress("进度条1", 0);
+    message(&f, QStringLiteral("写入失败：") + path + QStringLiteral("\r\n") + failure,
+            kMessageWarning);
+    return;
+  }
+  f.setProgress("进度条1", 100);
+  message(&f, QStringLiteral("写入完成！"));
+}
+
+void setupFamily(FormWindow& f, const ExportKind& kind) {
+  f.onClick("添加一个配方1", [&f, kind] { choose(f, kind); });
+  f.onClick("添加一个配方2", [&f] { write(f); });
+}
+
+void setupExport(FormWindow& f) {
+  setupFamily(f, ExportKind{".zs", true});
+  f.setText("编辑框4", values().lastExportPath);
+}
+
+void setupJsonExport(FormWindow& f) { setupFamily(f, ExportKind{".json", false}); }
+
+const WindowRegistration exportRegistration(&exportForm, &setupExport);
+const WindowRegistration jsonRegistration(&jsonExportForm, &setupJsonExport);
+
+}  // namespace
+}  // namespace tf

@@ -1,0 +1,30 @@
+#include "ui/fakeplatform.h"
+
+#include "ui/formwindow.h"
+
+namespace tf {
+
+void FakePlatform::showMessage(QWidget*, const QString& text, int flags, const QString& title) {
+  messages.append(Message{text, flags, title});
+}
+
+QString FakePlatform::askFileName(QWidget*, const QString& filter) {
+  filters.append(filter);
+  return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+qint64 FakePlatform::randomInt(qint64 lo, qint64 hi) {
+  if (randoms.isEmpty()) return lo;
+  return qBound(lo, randoms.takeFirst(), hi);
+}
+
+void FakePlatform::runModal(FormWindow& window) {
+  opened.append(window.windowName());
+  const auto it = whenOpened.constFind(window.windowName());
+  if (it != whenOpened.constEnd()) {
+    window.show();
+    (*it)(window);
+  }
+}
+
+}  // namespace tf

@@ -1,0 +1,65 @@
+#pragma once
+// A window's declaration: its title, inner size, and every control with its form name, kind,
+// text or items, place, size and options. One generic builder (FormWindow) turns it into a
+// window; no window places widgets by hand.
+
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+#include <vector>
+
+namespace tf {
+
+enum class ControlKind {
+  Label,
+  Button,
+  Edit,        // single-line edit box
+  Memo,        // multi-line edit box
+  Combo,       // editable drop-down
+  ComboList,   // drop-down list: pick only
+  Check,
+  Progress,
+  Picture,     // shows an image resource
+  FileDialog,  // not drawn; its text is the dialog's filter "label|pattern"
+};
+
+enum ControlOption : unsigned {
+  kNoOption = 0,
+  kScrollV = 1u << 0,   // Memo: vertical scroll bar
+  kScrollH = 1u << 1,   // Memo: horizontal scroll bar (lines are not wrapped)
+  kTerminal = 1u << 2,  // Memo: green text on black
+};
+
+struct ControlSpec {
+  QString name;
+  ControlKind kind;
+  QString text;  // caption, initial text, image resource or filter
+  QStringList items;
+  int x = 0, y = 0, w = 0, h = 0;
+  unsigned options = kNoOption;
+};
+
+struct FormSpec {
+  QString windowName;  // e.g. "CraftingWindow"
+  QString title;
+  int width = 0, height = 0;  // the inner area; controls are placed from its top left corner
+  std::vector<ControlSpec> controls;
+};
+
+// Short constructors, so that a declaration reads like the window's table.
+ControlSpec label(const char* name, const char* caption, int x, int y, int w, int h);
+ControlSpec button(const char* name, const char* caption, int x, int y, int w, int h);
+ControlSpec edit(const char* name, const char* text, int x, int y, int w, int h);
+ControlSpec memo(const char* name, const char* text, int x, int y, int w, int h,
+                 unsigned options);
+ControlSpec combo(const char* name, std::initializer_list<const char*> items, int x, int y,
+                  int w, int h);
+ControlSpec comboList(const char* name, std::initializer_list<const char*> items, int x, int y,
+                      int w, int h);
+ControlSpec check(const char* name, const char* caption, int x, int y, int w, int h);
+ControlSpec progress(const char* name, int x, int y, int w, int h);
+ControlSpec picture(const char* name, const char* resource, int x, int y, int w, int h);
+ControlSpec fileDialog(const char* name, const char* filter, int x, int y, int w, int h);
+
+}  // namespace tf

@@ -1,0 +1,266 @@
+#include "ui/formwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "forms/text.h"
+#include "ui/platform.h"
+
+namespace tf {
+namespace {
+
+// Captions are stored with "\r\n" line breaks; widgets break lines at "\n".
+QString displayCaption(const QString& caption) { return fromCrLf(caption); }
+
+// A label shows its caption without leading and trailing blank lines, so that a caption padded
+// with line breaks still shows its text inside the label.
+QString labelCaption(const QString& caption) {
+  QString shown = fromCrLf(caption);
+  while (shown.startsWith(u'\n')) shown.remove(0, 1);
+  while (shown.endsWith(u'\n')) shown.chop(1);
+  return shown;
+}
+
+void whiteBoxBlackText(QWidget* w) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Base, Qt::white);
+  p.setColor(QPalette::Text, Qt::black);
+  w->setPalette(p);
+}
+
+// Stacking, lowest first: big multi-line boxes, pictures and labels, input boxes, then buttons
+// and check boxes, so that a button lying on a box stays clickable.
+int layer(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Memo: return 0;
+    case ControlKind::Picture:
+    case ControlKind::Label: return 1;
+    case ControlKind::Edit:
+    case ControlKind::Combo:
+    case ControlKind::ComboList:
+    case ControlKind::Progress: return 2;
+    case ControlKind::Button:
+    case ControlKind::Check: return 3;
+    case ControlKind::FileDialog: return -1;
+  }
+  return -1;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const FormSpec& spec, QWidget* parent) : QDialog(parent), spec_(spec) {
+  setObjectName(spec_.windowName);
+  setWindowTitle(spec_.title);
+  setFixedSize(spec_.width, spec_.height);
+  move(50, 50);
+  build();
+}
+
+void FormWindow::build() {
+  for (qsizetype i = 0; i < qsizetype(spec_.controls.size()); ++i) {
+    const ControlSpec& c = spec_.controls[size_t(i)];
+    if (specIndex_.contains(c.name))
+      qFatal("%s: the control name %s is declared twice", qPrintable(spec_.windowName),
+             qPrintable(c.name));
+    specIndex_.insert(c.name, i);
+    QWidget* w = nullptr;
+    switch (c.kind) {
+      case ControlKind::Label: {
+        auto* l = new QLabel(labelCaption(c.text), this);
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A label never takes a click meant for a control it lies across.
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        w = l;
+        break;
+      }
+      case ControlKind::Button: {
+        auto* b = new QPushButton(displayCaption(c.text), this);
+        // Enter in an edit box must not press a button.
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        w = b;
+        break;
+      }
+      case ControlKind::Edit: {
+        auto* e = new QLineEdit(c.text, this);
+        e->setCursorPosition(0);
+        whiteBoxBlackText(e);
+        w = e;
+        break;
+      }
+      case ControlKind::Memo: {
+        auto* m = new QPlainTextEdit(this);
+        m->setPlainText(fromCrLf(c.text));
+        m->setVerticalScrollBarPolicy((c.options & kScrollV) ? Qt::ScrollBarAlwaysOn
+                                                             : Qt::ScrollBarAlwaysOff);
+        m->setHorizontalScrollBarPolicy((c.options & kScrollH) ? Qt::ScrollBarAlwaysOn
+                                                               : Qt::ScrollBarAlwaysOff);
+        m->setLineWrapMode((c.options & kScrollH) ? QPlainTextEdit::NoWrap
+                                                  : QPlainTextEdit::WidgetWidth);
+        if (c.options & kTerminal) {
+          QPalette p = m->palette();
+          p.setColor(QPalette::Base, Qt::black);
+          p.setColor(QPalette::Text, QColor(0, 255, 0));
+          m->setPalette(p);
+        } else {
+          whiteBoxBlackText(m);
+        }
+        w = m;
+        break;
+      }
+      case ControlKind::Combo:
+      case ControlKind::ComboList: {
+        auto* cb = new QComboBox(this);
+        cb->addItems(c.items);
+        if (c.kind == ControlKind::Combo) {
+          cb->setEditable(true);
+          cb->setInsertPolicy(QComboBox::NoInsert);
+        }
+        cb->setCurrentIndex(-1);
+        if (cb->isEditable()) cb->clearEditText();
+        w = cb;
+        break;
+      }
+      case ControlKind::Check:
+        w = new QCheckBox(displayCaption(c.text), this);
+        break;
+      case ControlKind::Progress: {
+        auto* p = new QProgressBar(this);
+        p->setRange(0, 100);
+        p->setValue(0);
+        w = p;
+        break;
+      }
+      case ControlKind::Picture: {
+        auto* l = new QLabel(this);
+        l->setPixmap(QPixmap(c.text));
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        w = l;
+        break;
+      }
+      case ControlKind::FileDialog:
+        break;  // not drawn; chooseFile() shows it
+    }
+    if (w == nullptr) continue;
+    w->setObjectName(c.name);
+    w->setGeometry(c.x, c.y, c.w, c.h);
+    controls_.insert(c.name, w);
+  }
+  for (int level = 0; level <= 3; ++level)
+    for (const ControlSpec& c : spec_.controls)
+      if (layer(c.kind) == level) controls_.value(c.name)->raise();
+}
+
+const ControlSpec& FormWindow::controlSpec(const QString& name) const {
+  const auto it = specIndex_.constFind(name);
+  if (it == specIndex_.constEnd())
+    qFatal("%s has no control named %s", qPrintable(spec_.windowName), qPrintable(name));
+  return spec_.controls[size_t(*it)];
+}
+
+QWidget* FormWindow::control(const QString& name) const {
+  QWidget* w = controls_.value(name);
+  if (w == nullptr)
+    qFatal("%s has no visible control named %s", qPrintable(spec_.windowName), qPrintable(name));
+  return w;
+}
+
+QString FormWindow::text(const QString& name) const {
+  const ControlSpec& c = controlSpec(name);
+  switch (c.kind) {
+    case ControlKind::Edit: return static_cast<QLineEdit*>(control(name))->text();
+    case ControlKind::Memo:
+      return toCrLf(static_cast<QPlainTextEdit*>(control(name))->toPlainText());
+    case ControlKind::Combo:
+    case ControlKind::ComboList: return static_cast<QComboBox*>(control(name))->currentText();
+    default: return c.text;
+  }
+}
+
+void FormWindow::setText(const QString& name, const QString& text) {
+  const ControlSpec& c = controlSpec(name);
+  switch (c.kind) {
+    case ControlKind::Edit: static_cast<QLineEdit*>(control(name))->setText(text); return;
+    case ControlKind::Memo:
+      static_cast<QPlainTextEdit*>(control(name))->setPlainText(fromCrLf(text));
+      return;
+    case ControlKind::Combo: static_cast<QComboBox*>(control(name))->setEditText(text); return;
+    case ControlKind::ComboList: {
+      auto* cb = static_cast<QComboBox*>(control(name));
+      cb->setCurrentIndex(cb->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+      return;
+    }
+    default:
+      qFatal("%s: %s holds no text that can be written", qPrintable(spec_.windowName),
+             qPrintable(name));
+  }
+}
+
+void FormWindow::append(const QString& name, const QString& text) {
+  const ControlSpec& c = controlSpec(name);
+  if (text.isEmpty()) return;
+  if (c.kind == ControlKind::Memo) {
+    auto* m = static_cast<QPlainTextEdit*>(control(name));
+    QTextCursor end(m->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(fromCrLf(text));
+    return;
+  }
+  if (c.kind == ControlKind::Edit) {
+    auto* e = static_cast<QLineEdit*>(control(name));
+    e->setText(e->text() + text);
+    return;
+  }
+  qFatal("%s: cannot append to %s", qPrintable(spec_.windowName), qPrintable(name));
+}
+
+bool FormWindow::checked(const QString& name) const {
+  if (controlSpec(name).kind != ControlKind::Check)
+    qFatal("%s: %s is not a check box", qPrintable(spec_.windowName), qPrintable(name));
+  return static_cast<QCheckBox*>(control(name))->isChecked();
+}
+
+void FormWindow::setChecked(const QString& name, bool on) {
+  if (controlSpec(name).kind != ControlKind::Check)
+    qFatal("%s: %s is not a check box", qPrintable(spec_.windowName), qPrintable(name));
+  static_cast<QCheckBox*>(control(name))->setChecked(on);
+}
+
+void FormWindow::setProgress(const QString& name, int position) {
+  if (controlSpec(name).kind != ControlKind::Progress)
+    qFatal("%s: %s is not a progress bar", qPrintable(spec_.windowName), qPrintable(name));
+  static_cast<QProgressBar*>(control(name))->setValue(position);
+}
+
+int FormWindow::progress(const QString& name) const {
+  if (controlSpec(name).kind != ControlKind::Progress)
+    qFatal("%s: %s is not a progress bar", qPrintable(spec_.windowName), qPrintable(name));
+  return static_cast<QProgressBar*>(control(name))->value();
+}
+
+void FormWindow::onClick(const QString& name, std::function<void()> handler) {
+  auto* b = qobject_cast<QPushButton*>(control(name));
+  if (b == nullptr)
+    qFatal("%s: %s is not a button", qPrintable(spec_.windowName), qPrintable(name));
+  connect(b, &QPushButton::clicked, this, [h = std::move(handler)] { h(); });
+}
+
+QString FormWindow::chooseFile(const QString& dialogName) {
+  const ControlSpec& c = controlSpec(dialogName);
+  if (c.kind != ControlKind::FileDialog)
+    qFatal("%s: %s is not a file dialog", qPrintable(spec_.windowName), qPrintable(dialogName));
+  const QString chosen = platform().askFileName(this, c.text.trimmed());
+  if (!chosen.isEmpty()) dialogFileNames_.insert(dialogName, chosen);
+  return dialogFileNames_.value(dialogName);
+}
+
+}  // namespace tf

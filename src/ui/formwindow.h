@@ -1,0 +1,55 @@
+#pragma once
+// A window built from its declaration, and the handle its handlers use: texts read and written
+// by form name, appends whose cost follows the appended text, combo texts, check boxes.
+
+#include <QDialog>
+#include <QHash>
+
+#include <functional>
+
+#include "ui/formspec.h"
+
+namespace tf {
+
+class FormWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit FormWindow(const FormSpec& spec, QWidget* parent = nullptr);
+
+  const FormSpec& spec() const { return spec_; }
+  const QString& windowName() const { return spec_.windowName; }
+
+  // The control of that form name; a name the form does not have stops the program, so that a
+  // misspelt name cannot pass unnoticed.
+  QWidget* control(const QString& name) const;
+  const ControlSpec& controlSpec(const QString& name) const;
+
+  // An edit box's text (a multi-line box's lines joined with "\r\n"), a combo box's text, or a
+  // label's or button's form caption.
+  QString text(const QString& name) const;
+  // Replaces an edit box's text (a combo: its text; a drop-down list: the matching item).
+  void setText(const QString& name, const QString& text);
+  // Adds text at the end of an edit box without reading or rewriting what it holds.
+  void append(const QString& name, const QString& text);
+  bool checked(const QString& name) const;
+  void setChecked(const QString& name, bool on);
+  void setProgress(const QString& name, int position);
+  int progress(const QString& name) const;
+
+  void onClick(const QString& name, std::function<void()> handler);
+
+  // Shows the named file dialog; returns the file chosen or, after a cancel, the name the
+  // dialog held before (empty the first time in this opening of the window).
+  QString chooseFile(const QString& dialogName);
+
+ private:
+  void build();
+
+  FormSpec spec_;
+  QHash<QString, QWidget*> controls_;
+  QHash<QString, qsizetype> specIndex_;
+  QHash<QString, QString> dialogFileNames_;
+};
+
+}  // namespace tf

@@ -1,0 +1,47 @@
+#include "ui/registry.h"
+
+#include <QMap>
+
+#include "ui/formspec.h"
+#include "ui/formwindow.h"
+#include "ui/platform.h"
+
+namespace tf {
+namespace {
+
+struct Entry {
+  FormFn form;
+  SetupFn setup;
+};
+
+QMap<QString, Entry>& entries() {
+  static QMap<QString, Entry> map;
+  return map;
+}
+
+}  // namespace
+
+WindowRegistration::WindowRegistration(FormFn form, SetupFn setup) {
+  const QString name = form().windowName;
+  if (entries().contains(name)) qFatal("window %s is registered twice", qPrintable(name));
+  entries().insert(name, Entry{form, setup});
+}
+
+std::unique_ptr<FormWindow> buildWindow(const QString& name, QWidget* parent) {
+  const auto it = entries().constFind(name);
+  if (it == entries().constEnd()) return nullptr;
+  auto window = std::make_unique<FormWindow>(it->form(), parent);
+  if (it->setup != nullptr) it->setup(*window);
+  return window;
+}
+
+bool openWindow(const QString& name, QWidget* parent) {
+  std::unique_ptr<FormWindow> window = buildWindow(name, parent);
+  if (!window) return false;
+  platform().runModal(*window);
+  return true;
+}
+
+QStringList registeredWindows() { return entries().keys(); }
+
+}  // namespace tf

@@ -1,0 +1,34 @@
+#pragma once
+// Every window of the program by name: its declaration and its setup, which connects the
+// handlers and runs the window's creation step. Each window's source registers itself.
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QWidget;
+
+namespace tf {
+
+class FormWindow;
+struct FormSpec;
+
+using FormFn = const FormSpec& (*)();
+using SetupFn = void (*)(FormWindow&);
+
+struct WindowRegistration {
+  WindowRegistration(FormFn form, SetupFn setup);
+};
+
+// Builds the window afresh from its declaration and sets it up; nullptr for a name that no
+// window has.
+std::unique_ptr<FormWindow> buildWindow(const QString& name, QWidget* parent = nullptr);
+
+// Builds the window and shows it modally over parent; returns when it is closed.
+// Returns false when no window has that name.
+bool openWindow(const QString& name, QWidget* parent);
+
+QStringList registeredWindows();
+
+}  // namespace tf
