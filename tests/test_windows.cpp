@@ -2,7 +2,9 @@
 // at its place with its name, and each control that a user clicks or types into reachable at
 // its centre (no label or box lying on top of it).
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QTest>
 
 #include "support/harness.h"
@@ -31,6 +33,8 @@ class AllWindows : public QObject {
       QWidget* w = f->control(c.name);
       QCOMPARE(w->objectName(), c.name);
       QCOMPARE(w->geometry(), QRect(c.x, c.y, c.w, c.h));
+      if (auto* b = qobject_cast<QAbstractButton*>(w)) QCOMPARE(b->text(), c.text);
+      if (c.kind == ControlKind::Label) QCOMPARE(qobject_cast<QLabel*>(w)->text(), c.text);
       if (auto* combo = qobject_cast<QComboBox*>(w)) {
         QCOMPARE(combo->currentText(), QString());
         QStringList items;

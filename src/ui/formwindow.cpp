@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -17,17 +20,42 @@
 namespace tf {
 namespace {
 
-// Captions are stored with "\r\n" line breaks; widgets break lines at "\n".
-QString displayCaption(const QString& caption) { return fromCrLf(caption); }
+// Buttons and labels keep their caption exactly as declared ("\r\n" line breaks included) as
+// their text, and draw it wrapped inside their box, as captions of fixed-size controls are.
+class CaptionButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::ButtonText));
+    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, fromCrLf(text()));
+  }
+};
 
 // A label shows its caption without leading and trailing blank lines, so that a caption padded
 // with line breaks still shows its text inside the label.
-QString labelCaption(const QString& caption) {
-  QString shown = fromCrLf(caption);
-  while (shown.startsWith(u'\n')) shown.remove(0, 1);
-  while (shown.endsWith(u'\n')) shown.chop(1);
-  return shown;
-}
+class CaptionLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QString shown = fromCrLf(text());
+    while (shown.startsWith(u'\n')) shown.remove(0, 1);
+    while (shown.endsWith(u'\n')) shown.chop(1);
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
+  }
+};
 
 void whiteBoxBlackText(QWidget* w) {
   QPalette p = w->palette();
@@ -74,16 +102,14 @@ void FormWindow::build() {
     QWidget* w = nullptr;
     switch (c.kind) {
       case ControlKind::Label: {
-        auto* l = new QLabel(labelCaption(c.text), this);
-        l->setWordWrap(true);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto* l = new CaptionLabel(c.text, this);
         // A label never takes a click meant for a control it lies across.
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         w = l;
         break;
       }
       case ControlKind::Button: {
-        auto* b = new QPushButton(displayCaption(c.text), this);
+        auto* b = new CaptionButton(c.text, this);
         // Enter in an edit box must not press a button.
         b->setAutoDefault(false);
         b->setDefault(false);
@@ -131,7 +157,7 @@ void FormWindow::build() {
         break;
       }
       case ControlKind::Check:
-        w = new QCheckBox(displayCaption(c.text), this);
+        w = new QCheckBox(c.text, this);
         break;
       case ControlKind::Progress: {
         auto* p = new QProgressBar(this);
