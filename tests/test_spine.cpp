@@ -382,6 +382,19 @@ class Spine : public QObject {
     QCOMPARE(f->text("组合框1"), QString());
   }
 
+  // Enter in an edit box presses no button, and Escape does not close the window.
+  void keysNeitherPressButtonsNorClose() {
+    test::Harness h;
+    auto f = test::open("CraftingWindow");
+    type(*f, "组合框1", "移除这个物品的所有合成方式");
+    QTest::keyClick(f->control("编辑框2"), Qt::Key_Return);
+    QTest::keyClick(f->control("编辑框13"), Qt::Key_Enter);
+    QTest::keyClick(f.get(), Qt::Key_Escape);
+    QVERIFY(f->isVisible());
+    QCOMPARE(f->text("编辑框1"), QString());
+    QCOMPARE(values().exportBuffer, QByteArray());
+  }
+
   void aboutShowsPictureAndVersion() {
     test::Harness h;
     auto f = test::open("AboutWindow");

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -184,6 +185,14 @@ void FormWindow::build() {
   for (int level = 0; level <= 3; ++level)
     for (const ControlSpec& c : spec_.controls)
       if (layer(c.kind) == level) controls_.value(c.name)->raise();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 const ControlSpec& FormWindow::controlSpec(const QString& name) const {

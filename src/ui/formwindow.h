@@ -43,6 +43,10 @@ class FormWindow : public QDialog {
   // dialog held before (empty the first time in this opening of the window).
   QString chooseFile(const QString& dialogName);
 
+ protected:
+  // Escape does not close a window: what was typed into it would be lost with one key.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void build();
 
