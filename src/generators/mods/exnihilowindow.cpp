@@ -43,8 +43,8 @@ void setupExNihilo(FormWindow& f) {
                            f.text("a6") + ">," + f.text("a7") + ");\r\n");
   });
   f.onClick("修改工作台配方7", [&f] {
-    f.append("编辑框1",
-             "mods.exnihilocreatio.Heat.addRecipe(<" + f.text("a") + ">," + f.text("a1") + ");\r\n");
+    f.append("编辑框1", "mods.exnihilocreatio.Heat.addRecipe(<" + f.text("a") + ">," +
+                           f.text("a1") + ");\r\n");
   });
   f.onClick("修改工作台配方2", [&f] {
     values().exportBuffer = toBytes(f.text("编辑框1"));
