@@ -49,6 +49,7 @@ const MekanismForm& chemicalInjection() {
             box("编辑框6"), ">, <gas:", box("编辑框5"), ">);\r\n"}},
           {"修改工作台配方2",
            {"mods.mekanism.chemical.injection.removeRecipe(<", box("编辑框7"), ">);\r\n"}},
+          // No line break: whatever is appended next continues on this line.
           {"修改工作台配方3", {"mods.mekanism.chemical.injection.removeAllRecipes();"}},
       }};
   return declaration;

@@ -89,6 +89,7 @@ const MekanismForm& enrichment() {
           {"修改工作台配方10",
            {"mods.mekanism.enrichment.addRecipe(<", box("编辑框1"), ">, <", box("编辑框3"), "> * ",
             box("编辑框4"), ");\r\n"}},
+          // Input first, as in the add line.
           {"修改工作台配方1",
            {"mods.mekanism.enrichment.removeRecipe(<", box("编辑框6"), ">, <", box("编辑框5"),
             "> * ", box("编辑框2"), ");\r\n"}},
@@ -157,6 +158,7 @@ const MekanismForm& sawmill() {
            button("修改工作台配方10", "添加精密锯木厂配方", 456, 128, 96, 40),
        }},
       {
+          // The sawmill's counts follow "> *" with no blank.
           {"修改工作台配方10",
            {"mods.mekanism.sawmill.addRecipe(<", box("编辑框1"), ">, <", box("编辑框3"), "> *",
             box("编辑框4"), ", <", box("编辑框5"), "> *", box("编辑框2"), ");\r\n"}},
@@ -287,10 +289,10 @@ const MekanismForm& infuser() {
            label("标签12", "选择注入材料", 112, 160, 112, 24),
            infusionTypes("组合框2", 224, 160),
            label("标签7", "数量", 432, 192, 72, 32),
-           edit("编辑框5", "1", 512, 192, 72, 32),
+           edit("编辑框5", "1", 512, 192, 72, 32),  // shown, but no line reads it
            label("标签11", "→", 600, 192, 24, 24),
            label("标签8", "数量", 640, 192, 72, 32),
-           edit("编辑框6", "1", 720, 192, 72, 32),
+           edit("编辑框6", "1", 720, 192, 72, 32),  // shown, but no line reads it
            button("修改工作台配方1", "删除冶金灌注机配方", 248, 232, 96, 40),
            button("修改工作台配方3", "删除所有冶金灌注机配方", 400, 232, 96, 40),
            label("标签14", "成品", 16, 240, 40, 32),
