@@ -213,8 +213,12 @@ QString FormWindow::text(const QString& name) const {
   const ControlSpec& c = controlSpec(name);
   switch (c.kind) {
     case ControlKind::Edit: return static_cast<QLineEdit*>(control(name))->text();
-    case ControlKind::Memo:
-      return toCrLf(static_cast<QPlainTextEdit*>(control(name))->toPlainText());
+    case ControlKind::Memo: {
+      // The raw text keeps every character as typed (no-break spaces, line separators);
+      // only the paragraph breaks between lines become "\r\n".
+      QString raw = static_cast<QPlainTextEdit*>(control(name))->document()->toRawText();
+      return raw.replace(QChar(QChar::ParagraphSeparator), QStringLiteral("\r\n"));
+    }
     case ControlKind::Combo:
     case ControlKind::ComboList: return static_cast<QComboBox*>(control(name))->currentText();
     default: return c.text;
