@@ -3,6 +3,7 @@
 // MekanismMachineSelectWindow: one button per further machine window. CodeTerminalWindow:
 // shows MekanismScript and takes an edited script back.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "generators/mekanism/recipebutton.h"
@@ -111,8 +112,7 @@ void setupHub(FormWindow& f) {
   f.onClick("按钮2", [&f] { openWindow("MekanismMachineSelectWindow", &f); });
   // Exporting leaves the script as it is: a later export writes it all again.
   f.onClick("按钮3", [&f] {
-    values().exportBuffer = toBytes(values().mekanismScript);
-    openWindow("ExportWindow", &f);
+    exportScript(f, values().mekanismScript);
   });
 }
 

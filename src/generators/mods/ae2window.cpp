@@ -1,6 +1,7 @@
 // Ae2Window: Applied Energistics 2 inscriber recipes added and removed, grindstone recipes
 // removed; the script box goes to ExportWindow.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
@@ -50,8 +51,7 @@ void setupAe2(FormWindow& f) {
     f.append("编辑框1", "Grinder.removeRecipe(<" + f.text("编辑框2") + ">);\r\n");
   });
   f.onClick("修改工作台配方7", [&f] {
-    values().exportBuffer = toBytes(f.text("编辑框1"));
-    openWindow("ExportWindow", &f);
+    exportScript(f, f.text("编辑框1"));
   });
 
   f.append("编辑框1", "import mods.appliedenergistics2.Cannon;\r\n");

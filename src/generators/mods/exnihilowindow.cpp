@@ -1,6 +1,7 @@
 // ExNihiloWindow: Ex Nihilo Creatio sieve drops and heat sources; the script box goes to
 // ExportWindow.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
@@ -47,8 +48,7 @@ void setupExNihilo(FormWindow& f) {
                            f.text("a1") + ");\r\n");
   });
   f.onClick("修改工作台配方2", [&f] {
-    values().exportBuffer = toBytes(f.text("编辑框1"));
-    openWindow("ExportWindow", &f);
+    exportScript(f, f.text("编辑框1"));
   });
 
   f.append("编辑框1", "import mods.exnihilocreatio.Sieve;\r\n");

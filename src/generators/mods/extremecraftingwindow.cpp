@@ -2,6 +2,7 @@
 // slot boxes and the output; "添加合成" turns the whole grid into one line of the script box
 // 编辑框93. The line's head, with its fixed recipe name, is kept in the hidden box `a`.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
@@ -67,8 +68,7 @@ void setupExtremeCrafting(FormWindow& f) {
                             gridRows(f) + ");\r\n");
   });
   f.onClick("修改工作台配方7", [&f] {
-    values().exportBuffer = toBytes(f.text("编辑框93"));
-    openWindow("ExportWindow", &f);
+    exportScript(f, f.text("编辑框93"));
   });
 }
 

@@ -3,6 +3,7 @@
 // record buttons join them into one record of a JSON array in the JSON box, and the export
 // closes the array and hands the box to JsonExportWindow.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
@@ -112,8 +113,7 @@ void finishAndExport(FormWindow& f) {
     f.append(kJsonBox, QStringLiteral("[\r\n]"));
   else if (!box.endsWith(u']'))
     f.append(kJsonBox, QStringLiteral("]"));
-  values().exportBuffer = toBytes(f.text(kJsonBox));
-  openWindow(QStringLiteral("JsonExportWindow"), &f);
+  exportJson(f, f.text(kJsonBox));
 }
 
 void setupFusion(FormWindow& f) {

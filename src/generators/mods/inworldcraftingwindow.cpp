@@ -3,6 +3,7 @@
 // or a burnt item gives a new item. One "创建" button per area appends one line to the script
 // box 编辑框5; every line names its class in full, so the box starts empty.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
@@ -102,8 +103,7 @@ void setupInWorldCrafting(FormWindow& f) {
                            f.text("编辑框15") + ");\r\n");
   });
   f.onClick("修改工作台配方7", [&f] {
-    values().exportBuffer = toBytes(f.text("编辑框5"));
-    openWindow("ExportWindow", &f);
+    exportScript(f, f.text("编辑框5"));
   });
 }
 

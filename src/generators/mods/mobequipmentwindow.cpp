@@ -3,6 +3,7 @@
 // and probability. The group's and the entity's variables are kept program-wide, so that later
 // lines, also in a later opening of the window, refer to them.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
@@ -123,8 +124,7 @@ void setupMobEquipment(FormWindow& f) {
   f.onClick("按钮2", [&f] { createEntity(f); });
   for (const Slot& s : kSlots) f.onClick(s.button, [&f, &s] { appendSlot(f, s); });
   f.onClick("修改工作台配方7", [&f] {
-    values().exportBuffer = toBytes(f.text(kScriptBox));
-    openWindow(QStringLiteral("ExportWindow"), &f);
+    exportScript(f, f.text(kScriptBox));
   });
 
   // The form's third import line is finished and the fourth added.

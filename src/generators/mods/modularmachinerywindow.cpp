@@ -3,6 +3,7 @@
 // to it, and the export button closes it with the build call and hands the script box to
 // ExportWindow.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
@@ -89,8 +90,7 @@ void finishAndExport(FormWindow& f) {
   const qint64 n = platform().randomInt(1, 2147483647);
   f.setText("编辑框2", f.text("编辑框2") + numberToText(n));
   f.append("编辑框1", "craft.build();");
-  values().exportBuffer = toBytes(f.text("编辑框1"));
-  openWindow("ExportWindow", &f);
+  exportScript(f, f.text("编辑框1"));
 }
 
 void setupModularMachinery(FormWindow& f) {

@@ -2,6 +2,7 @@
 // create button takes the tree's name once and keeps it program-wide; every property line
 // starts from it, and the export closes the script with the tree's register call.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
@@ -102,8 +103,7 @@ void create(FormWindow& f) {
 // The register call ends the script without a line break; the box keeps it after the export.
 void finishAndExport(FormWindow& f) {
   f.append(kScriptBox, values().treePrefix + "register();");
-  values().exportBuffer = toBytes(f.text(kScriptBox));
-  openWindow(QStringLiteral("ExportWindow"), &f);
+  exportScript(f, f.text(kScriptBox));
 }
 
 void setupTreeTweaker(FormWindow& f) {

@@ -1,6 +1,7 @@
 // GameStage2Window: blocks and items that players without a stage cannot see, for one typed id
 // or for every id of the stored list, and the import of a stage script.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "generators/stages/stagerows.h"
@@ -54,8 +55,7 @@ void setupGameStage2(FormWindow& f) {
                    });
   f.onClick("添加维度限制3", [&f] { f.append("编辑框2", stageImportLine(f.text("编辑框8"))); });
   f.onClick("修改工作台配方7", [&f] {
-    values().exportBuffer = toBytes(f.text("编辑框2"));
-    openWindow("ExportWindow", &f);
+    exportScript(f, f.text("编辑框2"));
   });
 }
 

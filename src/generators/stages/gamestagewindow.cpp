@@ -3,6 +3,7 @@
 // removes stages. The mob row and the two recipe rows can also write their lines for every id of
 // the stored list.
 
+#include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
 #include "generators/stages/stagerows.h"
@@ -174,8 +175,7 @@ void setupGameStage(FormWindow& f) {
                        {"添加维度限制7", "选择框2", "编辑框17", "编辑框16", &recipeByNameLine},
                    });
   f.onClick("修改工作台配方7", [&f] {
-    values().exportBuffer = toBytes(f.text("编辑框1"));
-    openWindow("ExportWindow", &f);
+    exportScript(f, f.text("编辑框1"));
   });
 
   f.append("编辑框1", "import crafttweaker.item.IItemStack;\r\n");
