@@ -404,6 +404,10 @@ class Spine : public QObject {
     QCOMPARE(f->text("编辑框1"), text);
     f->append("编辑框1", "x\r\n");
     QCOMPARE(f->text("编辑框1"), text + "x\r\n");
+    // single-line boxes have no length limit either
+    const QString longId(100000, u'x');
+    f->setText("编辑框2", longId);
+    QCOMPARE(f->text("编辑框2"), longId);
   }
 
   void aboutShowsPictureAndVersion() {

@@ -15,6 +15,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <limits>
+
 #include "forms/text.h"
 #include "ui/platform.h"
 
@@ -118,7 +120,9 @@ void FormWindow::build() {
         break;
       }
       case ControlKind::Edit: {
-        auto* e = new QLineEdit(c.text, this);
+        auto* e = new QLineEdit(this);
+        e->setMaxLength(std::numeric_limits<int>::max());  // no length limit (Qt's is 32767)
+        e->setText(c.text);
         e->setCursorPosition(0);
         whiteBoxBlackText(e);
         w = e;
