@@ -44,8 +44,9 @@ if(TESSAFORM_TESTS)
   endif()
 endif()
 
-# The .deb: cpack -G DEB in the build folder (see README.md).
+# The .deb: cpack --preset release, or cpack in the build folder (see README.md).
 set(CPACK_PACKAGE_NAME tessaform)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tessaform developers")
 set(CPACK_PACKAGE_CONTACT "Tessaform developers <dev@tessaform.local>" CACHE STRING
     "Maintainer of the .deb package")
@@ -61,12 +62,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The C and C++ runtime come from dpkg-shlibdeps; the Qt libraries are named here with the
-# oldest Qt the program is built for, and the platform plugins (xcb, wayland) are a run-time
-# load that no linker sees.
+# dpkg-shlibdeps names the libraries the program links to (the Qt 6 Widgets, Gui and Core
+# libraries and the C and C++ runtime) with the versions their symbols need; the Qt platform
+# plugins (xcb, wayland) are loaded at run time, where no linker sees them, so they are named
+# here. packaging/cpack-options.cmake stops the packaging when dpkg-shlibdeps is missing.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-options.cmake)
 # The interface is Chinese: a font with Chinese characters.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk | fonts-droid-fallback")
 include(CPack)
