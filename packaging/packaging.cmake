@@ -2,6 +2,8 @@
 # checks the desktop files with the freedesktop validators, and builds the .deb with CPack.
 include(GNUInstallDirs)
 
+# The desktop entry's and AppStream component's id; src/app/windowicon.h gives the program's
+# windows the same id, by which desktop shells match them with the entry and its icon.
 set(TESSAFORM_DESKTOP_ID io.github.tessaform.Tessaform)
 # The date of the release that PROJECT_VERSION names; set it together with the version.
 set(TESSAFORM_RELEASE_DATE 2026-12-11)

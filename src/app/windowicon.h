@@ -5,7 +5,7 @@
 
 namespace tf {
 
-// The id of the program's desktop entry and AppStream component.
+// The id of the program's desktop entry and AppStream component (packaging/packaging.cmake).
 inline constexpr char kDesktopId[] = "io.github.tessaform.Tessaform";
 
 // The icon at every size it is drawn at (16 to 256 pixels), so that a title bar, a task bar and
