@@ -1,6 +1,6 @@
 #include <QApplication>
-#include <QIcon>
 
+#include "app/windowicon.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
 #include "ui/registry.h"
@@ -8,7 +8,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("tessaform"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  tf::setProgramIdentity();
   qAddPostRoutine(tf::resetValues);  // exit clean-up: release every program-wide value
 
   std::unique_ptr<tf::FormWindow> mainWindow = tf::buildWindow(QStringLiteral("MainWindow"));

@@ -1,0 +1,76 @@
+# Installs Tessaform as a desktop program (program, desktop entry, icons, AppStream metainfo),
+# checks the desktop files with the freedesktop validators, and builds the .deb with CPack.
+include(GNUInstallDirs)
+
+# The desktop entry's and AppStream component's id; src/app/windowicon.h gives the program's
+# windows the same id, by which desktop shells match them with the entry and its icon.
+set(TESSAFORM_DESKTOP_ID io.github.tessaform.Tessaform)
+# The date of the release that PROJECT_VERSION names; set it together with the version.
+set(TESSAFORM_RELEASE_DATE 2026-12-11)
+
+set(TESSAFORM_DESKTOP_FILE ${CMAKE_CURRENT_LIST_DIR}/${TESSAFORM_DESKTOP_ID}.desktop)
+set(TESSAFORM_METAINFO_FILE ${CMAKE_BINARY_DIR}/${TESSAFORM_DESKTOP_ID}.metainfo.xml)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/${TESSAFORM_DESKTOP_ID}.metainfo.xml.in
+               ${TESSAFORM_METAINFO_FILE} @ONLY)
+
+install(TARGETS tessaform RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${TESSAFORM_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TESSAFORM_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# assets/icons/tessaform-<size>.png, drawn by scripts/draw_assets.sh, is the icon theme's
+# <size>x<size> icon.
+file(GLOB TESSAFORM_ICONS ${CMAKE_SOURCE_DIR}/assets/icons/tessaform-*.png)
+foreach(icon ${TESSAFORM_ICONS})
+  string(REGEX REPLACE ".*/tessaform-([0-9]+)\\.png$" "\\1" size ${icon})
+  install(FILES ${icon} RENAME tessaform.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+if(TESSAFORM_TESTS)
+  find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+  find_program(APPSTREAMCLI appstreamcli)
+  if(DESKTOP_FILE_VALIDATE)
+    add_test(NAME desktop_entry COMMAND ${DESKTOP_FILE_VALIDATE} ${TESSAFORM_DESKTOP_FILE})
+  else()
+    message(STATUS "desktop-file-validate not found (desktop-file-utils): desktop entry unchecked")
+  endif()
+  if(APPSTREAMCLI)
+    add_test(NAME appstream_metainfo
+             COMMAND ${APPSTREAMCLI} validate --no-net ${TESSAFORM_METAINFO_FILE})
+  else()
+    message(STATUS "appstreamcli not found (appstream): AppStream metainfo unchecked")
+  endif()
+  find_program(PYTHON3 python3)
+  if(PYTHON3)
+    add_test(NAME drawn_assets COMMAND ${CMAKE_SOURCE_DIR}/scripts/draw_assets.sh --check)
+  endif()
+endif()
+
+# The .deb: cpack --preset release, or cpack in the build folder (see README.md).
+set(CPACK_PACKAGE_NAME tessaform)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Tessaform developers")
+set(CPACK_PACKAGE_CONTACT "Tessaform developers <dev@tessaform.local>" CACHE STRING
+    "Maintainer of the .deb package")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "writes CraftTweaker scripts for Minecraft modpacks")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tessaform writes CraftTweaker scripts (ZenScript, .zs files) for Minecraft modpacks without
+typing script syntax. Each window targets one machine or mod: type the ids, press a button,
+and the finished script lines are collected; the export window writes them to a file.
+The interface is in Simplified Chinese.")
+set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION devel)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps names the libraries the program links to (the Qt 6 Widgets, Gui and Core
+# libraries and the C and C++ runtime) with the versions their symbols need; the Qt platform
+# plugins (xcb, wayland) are loaded at run time, where no linker sees them, so they are named
+# here. packaging/cpack-options.cmake stops the packaging when dpkg-shlibdeps is missing.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-options.cmake)
+# The interface is Chinese: a font with Chinese characters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk | fonts-droid-fallback")
+include(CPack)

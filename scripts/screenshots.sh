@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Makes README's pictures of the program's windows under a virtual X server: docs/*.png.
+# Run it again when a window changes. Builds the picture tool in build/ when needed.
+#
+#   scripts/screenshots.sh [WINDOW...]   (default: the main window and two generator windows)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# Xvfb and xauth for the virtual X server; a font with Chinese characters for the captions.
+scripts/need-packages.sh build-essential cmake ninja-build qt6-base-dev libgl-dev \
+  xvfb xauth fonts-wqy-microhei
+
+[ -f build/CMakeCache.txt ] ||
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
+cmake --build build --target tessaform-screenshot
+
+windows=("$@")
+[ ${#windows[@]} -gt 0 ] || windows=(MainWindow CraftingWindow FurnaceWindow)
+
+mkdir -p docs
+for window in "${windows[@]}"; do
+  # MainWindow -> docs/main-window.png
+  file=docs/$(echo "$window" | sed -e 's/\([a-z0-9]\)\([A-Z]\)/\1-\2/g' | tr '[:upper:]' '[:lower:]').png
+  # The session's own settings stay out of the pictures: a fixed DPI, no desktop theme.
+  env -u QT_QPA_PLATFORMTHEME -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
+    QT_QPA_PLATFORM=xcb QT_AUTO_SCREEN_SCALE_FACTOR=0 LANG=C.UTF-8 \
+    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build/tessaform-screenshot "$window" "$file"
+  echo "$file"
+done
