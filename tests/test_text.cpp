@@ -1,5 +1,6 @@
 // Text services and the list file, without windows.
 
+#include <QDir>
 #include <QTest>
 
 #include "support/harness.h"
@@ -84,6 +85,18 @@ class TextServices : public QObject {
     QCOMPARE(readListLine(0), QString());
     QCOMPARE(readListLine(-1), QString());
     QCOMPARE(readListLine(4), QString());
+  }
+
+  void listFileBesideAPortableCopyOnly() {
+    test::Harness h;
+    const QString portable = h.path("portable");
+    const QString installed = h.path("usr/bin");
+    QVERIFY(QDir().mkpath(portable));
+    QVERIFY(QDir().mkpath(installed));
+    QVERIFY(isPortableFolder(portable, installed));
+    QVERIFY(!isPortableFolder(installed, installed));        // installed, even when writable
+    QVERIFY(!isPortableFolder(h.path("nowhere"), installed));  // missing folder
+    QVERIFY(!isPortableFolder(QString(), installed));
   }
 
   void failedWriteKeepsOldFile() {

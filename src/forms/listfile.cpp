@@ -18,10 +18,21 @@ QString& overridePath() {
 
 const QString kListFileName = QStringLiteral("临时文件.txt");
 
+}  // namespace
+
+bool isPortableFolder(const QString& programDir, const QString& installDir) {
+  if (programDir.isEmpty()) return false;
+  const QFileInfo dirInfo(programDir);
+  if (!dirInfo.isDir() || !dirInfo.isWritable()) return false;
+  // An installed program's folder is shared by every user (and writable for root alone).
+  return dirInfo.canonicalFilePath() != QFileInfo(installDir).canonicalFilePath();
+}
+
+namespace {
+
 QString defaultListFilePath() {
   const QString programDir = QCoreApplication::applicationDirPath();
-  const QFileInfo dirInfo(programDir);
-  if (!programDir.isEmpty() && dirInfo.isDir() && dirInfo.isWritable())
+  if (isPortableFolder(programDir, QStringLiteral(TESSAFORM_INSTALL_BINDIR)))
     return QDir(programDir).filePath(kListFileName);
   QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (dataDir.isEmpty()) dataDir = QDir::homePath() + QStringLiteral("/.local/share/tessaform");

@@ -10,6 +10,10 @@ namespace tf {
 // (a portable copy), otherwise in the user's application-data folder.
 QString listFilePath();
 
+// Whether the list file goes beside the program: its folder is writable and is not the folder
+// the program is installed to.
+bool isPortableFolder(const QString& programDir, const QString& installDir);
+
 // Tests point the list file elsewhere; an empty path restores the default.
 void setListFilePath(const QString& path);
 
