@@ -178,8 +178,13 @@ QString FormWindow::text(const QString& name) const {
   const ControlSpec& c = controlSpec(name);
   switch (c.kind) {
     case ControlKind::Edit: return static_cast<QLineEdit*>(control(name))->text();
-    case ControlKind::Memo:
-      return toCrLf(static_cast<QPlainTextEdit*>(control(name))->toPlainText());
+    case ControlKind::Memo: {
+      // The document's own characters: toPlainText() would turn no-break spaces into blanks and
+      // line separators into line breaks. Its paragraph separators are the box's line breaks.
+      QString raw = static_cast<QPlainTextEdit*>(control(name))->document()->toRawText();
+      raw.replace(QChar::ParagraphSeparator, QChar(u'\n'));
+      return toCrLf(raw);
+    }
     case ControlKind::Combo:
     case ControlKind::ComboList: return static_cast<QComboBox*>(control(name))->currentText();
     default: return c.text;
@@ -191,7 +196,8 @@ void FormWindow::setText(const QString& name, const QString& text) {
   switch (c.kind) {
     case ControlKind::Edit: static_cast<QLineEdit*>(control(name))->setText(text); return;
     case ControlKind::Memo:
-      static_cast<QPlainTextEdit*>(control(name))->setPlainText(fromCrLf(text));
+      // CR LF is one line break to the document; a lone CR or LF is one too.
+      static_cast<QPlainTextEdit*>(control(name))->setPlainText(text);
       return;
     case ControlKind::Combo: static_cast<QComboBox*>(control(name))->setEditText(text); return;
     case ControlKind::ComboList: {
@@ -212,7 +218,7 @@ void FormWindow::append(const QString& name, const QString& text) {
     auto* m = static_cast<QPlainTextEdit*>(control(name));
     QTextCursor end(m->document());
     end.movePosition(QTextCursor::End);
-    end.insertText(fromCrLf(text));
+    end.insertText(text);  // CR LF, as a lone CR or LF, starts one new line
     return;
   }
   if (c.kind == ControlKind::Edit) {
