@@ -232,6 +232,31 @@ class Faults : public QObject {
     QCOMPARE(readWholeFile(h.path("out.zs")), toBytes(line));
   }
 
+  // Every multi-line box of every window holds such a text as it was given, and an append adds
+  // exactly it.
+  void everyMultiLineBoxKeepsText_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    test::Harness h;
+    for (const QString& window : registeredWindows()) {
+      auto f = buildWindow(window);
+      for (const ControlSpec& c : f->spec().controls)
+        if (c.kind == ControlKind::Memo)
+          QTest::addRow("%s %s", qPrintable(window), qPrintable(c.name)) << window << c.name;
+    }
+  }
+  void everyMultiLineBoxKeepsText() {
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    test::Harness h;
+    auto f = test::open(window);
+    const QString text = kUnspoilable + "\r\n" + kUnspoilable;
+    f->setText(box, text);
+    QCOMPARE(f->text(box), text);
+    f->append(box, "\r\n" + kUnspoilable);
+    QCOMPARE(f->text(box), text + "\r\n" + kUnspoilable);
+  }
+
   void unspoiledList() {
     test::Harness h;
     const QString list = kUnspoilable + "\r\n石头\r\n\r\n🪨\r\n";
