@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The layout is that of Debian 12's clang-format (14); other versions may differ in details.
-command -v clang-format >/dev/null || scripts/need-packages.sh clang-format
+source scripts/packages.sh
+command -v clang-format >/dev/null || ensure_packages clang-format
 
 if [ $# -gt 0 ]; then
   files=("$@")

@@ -7,8 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Xvfb and xauth for the virtual X server; a font with Chinese characters for the captions.
-scripts/need-packages.sh build-essential cmake ninja-build qt6-base-dev libgl-dev \
-  xvfb xauth fonts-wqy-microhei
+source scripts/packages.sh
+ensure_packages "${TESSAFORM_BUILD_PACKAGES[@]}" xvfb xauth fonts-wqy-microhei
 
 [ -f build/CMakeCache.txt ] ||
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"

@@ -3,11 +3,8 @@
 # it in build/. Safe to run again: it installs only what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-# desktop-file-utils and appstream check the desktop entry and the AppStream metainfo in the
-# test command; python3 checks that the committed icons match their drawing.
-scripts/need-packages.sh build-essential cmake ninja-build qt6-base-dev libgl-dev \
-  desktop-file-utils appstream python3
+source scripts/packages.sh
+ensure_packages "${TESSAFORM_BUILD_PACKAGES[@]}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
 cmake --build build

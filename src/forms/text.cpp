@@ -58,12 +58,33 @@ qint64 textToNumber(const QString& text) {
 
 QByteArray toBytes(const QString& text) { return text.toUtf8(); }
 
+namespace {
+
+bool isValidUtf8(QByteArrayView bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString decoded = utf8.decode(bytes);
+  return !utf8.hasError();
+}
+
+// Valid UTF-8 up to a last character that lacks its final bytes: a UTF-8 file cut short (or
+// cut at a zero byte). Such a file is still UTF-8; read as GBK every character would change.
+bool isUtf8CutShort(const QByteArray& bytes) {
+  qsizetype lead = bytes.size() - 1;
+  while (lead >= 0 && bytes.size() - lead <= 3 && (uchar(bytes[lead]) & 0xC0) == 0x80) --lead;
+  if (lead < 0) return false;
+  const uchar b = uchar(bytes[lead]);
+  const qsizetype needed = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
+  return bytes.size() - lead < needed && isValidUtf8(QByteArrayView(bytes).first(lead));
+}
+
+}  // namespace
+
 QString fromBytes(const QByteArray& bytes) {
   const qsizetype zero = bytes.indexOf('\0');
   const QByteArray text = zero < 0 ? bytes : bytes.left(zero);
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString decoded = utf8.decode(text);
-  if (!utf8.hasError()) return decoded;
+  if (!utf8.hasError() || isUtf8CutShort(text)) return decoded;
   QStringDecoder gbk("GBK");
   if (gbk.isValid()) {
     QString fromGbk = gbk.decode(text);

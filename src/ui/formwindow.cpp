@@ -218,10 +218,11 @@ QString FormWindow::text(const QString& name) const {
   switch (c.kind) {
     case ControlKind::Edit: return static_cast<QLineEdit*>(control(name))->text();
     case ControlKind::Memo: {
-      // The raw text keeps every character as typed (no-break spaces, line separators);
-      // only the paragraph breaks between lines become "\r\n".
+      // The document's own characters: toPlainText() would turn no-break spaces into blanks and
+      // line separators into line breaks. Its paragraph separators are the box's line breaks.
       QString raw = static_cast<QPlainTextEdit*>(control(name))->document()->toRawText();
-      return raw.replace(QChar(QChar::ParagraphSeparator), QStringLiteral("\r\n"));
+      raw.replace(QChar::ParagraphSeparator, QChar(u'\n'));
+      return toCrLf(raw);
     }
     case ControlKind::Combo:
     case ControlKind::ComboList: return static_cast<QComboBox*>(control(name))->currentText();
@@ -234,7 +235,8 @@ void FormWindow::setText(const QString& name, const QString& text) {
   switch (c.kind) {
     case ControlKind::Edit: static_cast<QLineEdit*>(control(name))->setText(text); return;
     case ControlKind::Memo:
-      static_cast<QPlainTextEdit*>(control(name))->setPlainText(fromCrLf(text));
+      // CR LF is one line break to the document; a lone CR or LF is one too.
+      static_cast<QPlainTextEdit*>(control(name))->setPlainText(text);
       return;
     case ControlKind::Combo: static_cast<QComboBox*>(control(name))->setEditText(text); return;
     case ControlKind::ComboList: {
@@ -255,7 +257,7 @@ void FormWindow::append(const QString& name, const QString& text) {
     auto* m = static_cast<QPlainTextEdit*>(control(name));
     QTextCursor end(m->document());
     end.movePosition(QTextCursor::End);
-    end.insertText(fromCrLf(text));
+    end.insertText(text);  // CR LF, as a lone CR or LF, starts one new line
     return;
   }
   if (c.kind == ControlKind::Edit) {

@@ -1,0 +1,114 @@
+// Start: from creating the application object to the main window shown (painted once), and the
+// peak memory at that moment, against a minimal Qt Widgets program that shows one empty window
+// of the same size. Both run as fresh child processes, in turns, in the same run.
+//
+// Run with --child it is the program's start itself, as main() does it, and prints its figures.
+
+#include <sys/resource.h>
+
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <memory>
+
+#include "forms/values.h"
+#include "support/benchkit.h"
+#include "ui/registry.h"
+
+using namespace tf;
+using namespace tf::bench;
+
+namespace {
+
+constexpr int kRuns = 9;
+
+// Qt's platform, except that no message box waits for a user (the New Year's greeting).
+class NoWaitingPlatform : public QtPlatform {
+ public:
+  void showMessage(QWidget*, const QString&, int, const QString&) override {}
+};
+
+int child(int argc, char* argv[]) {
+  QElapsedTimer clock;
+  clock.start();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("tessaform"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  qAddPostRoutine(tf::resetValues);
+  NoWaitingPlatform platform;
+  setPlatform(&platform);
+  std::unique_ptr<FormWindow> mainWindow = buildWindow(QStringLiteral("MainWindow"));
+  mainWindow->show();
+  if (!waitUntilPainted(*mainWindow)) return 2;
+  const qint64 shownNs = clock.nsecsElapsed();
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf("shown_ns=%lld maxrss_kb=%ld\n", static_cast<long long>(shownNs), usage.ru_maxrss);
+  std::fflush(stdout);
+  setPlatform(nullptr);
+  return 0;
+}
+
+struct Start {
+  double shownNs = 0;
+  double maxRssKb = 0;
+};
+
+bool runChild(const QString& program, const QStringList& args, Start& out) {
+  QProcess p;
+  p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  p.start(program, args);
+  if (!p.waitForFinished(60'000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+    return false;
+  static const QRegularExpression figures(QStringLiteral("shown_ns=(\\d+) maxrss_kb=(\\d+)"));
+  const QRegularExpressionMatch m = figures.match(QString::fromLatin1(p.readAllStandardOutput()));
+  if (!m.hasMatch()) return false;
+  out.shownNs = m.captured(1).toDouble();
+  out.maxRssKb = m.captured(2).toDouble();
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  headlessUnlessChosen();
+  if (argc > 1 && qstrcmp(argv[1], "--child") == 0) return child(argc, argv);
+
+  QCoreApplication app(argc, argv);
+  Report report("start: application object to main window shown, and peak memory");
+  const QString self = QCoreApplication::applicationFilePath();
+  const QString minimal = QStringLiteral(TESSAFORM_MINIMAL_WINDOW);
+  std::vector<double> ownNs, ownKb, minimalNs, minimalKb, labelNs, labelKb;
+  Start s;
+  // One start of each first, so that all find the libraries in the page cache.
+  if (!runChild(self, {QStringLiteral("--child")}, s) || !runChild(minimal, {}, s) ||
+      !runChild(minimal, {QStringLiteral("--label")}, s)) {
+    report.fail("a child program did not start and show its window");
+    return report.exitCode();
+  }
+  for (int r = 0; r < kRuns; ++r) {
+    if (!runChild(self, {QStringLiteral("--child")}, s)) report.fail("Tessaform's start failed");
+    ownNs.push_back(s.shownNs);
+    ownKb.push_back(s.maxRssKb);
+    if (!runChild(minimal, {}, s)) report.fail("the minimal program failed");
+    minimalNs.push_back(s.shownNs);
+    minimalKb.push_back(s.maxRssKb);
+    if (!runChild(minimal, {QStringLiteral("--label")}, s)) report.fail("the label program failed");
+    labelNs.push_back(s.shownNs);
+    labelKb.push_back(s.maxRssKb);
+  }
+  report.figure("Tessaform: main window shown after", median(ownNs) / 1e6, "ms");
+  report.figure("minimal program: empty window shown after", median(minimalNs) / 1e6, "ms");
+  report.figure("minimal program, one Chinese label: shown after", median(labelNs) / 1e6, "ms");
+  report.figure("Tessaform: peak memory", median(ownKb) / 1024, "MiB");
+  report.figure("minimal program: peak memory", median(minimalKb) / 1024, "MiB");
+  report.figure("minimal program, one Chinese label: peak memory", median(labelKb) / 1024, "MiB");
+  report.ratio("start time, Tessaform / minimal", median(ownNs) / median(minimalNs), 1.3);
+  report.ratio("peak memory, Tessaform / minimal", median(ownKb) / median(minimalKb), 1.3);
+  report.note("the part that any window with text pays, Tessaform against one Chinese label:");
+  report.ratio("start time, Tessaform / one label", median(ownNs) / median(labelNs));
+  report.ratio("peak memory, Tessaform / one label", median(ownKb) / median(labelKb));
+  return report.exitCode();
+}

@@ -1,0 +1,19 @@
+# Sourced by the scripts here: ensure_packages NAME... installs the Debian packages that are
+# missing, with apt-get (through sudo when not run as root).
+ensure_packages() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# What building Tessaform needs; desktop-file-utils and appstream check the desktop entry and
+# the AppStream metainfo in the test command, python3 that the committed icons match their
+# drawing.
+TESSAFORM_BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev
+  desktop-file-utils appstream python3)
