@@ -24,7 +24,8 @@ constexpr double kTooSlowForTenfoldNs = 5e9;
 QStringList ids(int n) {
   QStringList list;
   list.reserve(n);
-  for (int i = 0; i < n; ++i) list.append(QStringLiteral("minecraft:zombie_%1").arg(i, 6, 10, QChar(u'0')));
+  for (int i = 0; i < n; ++i)
+    list.append(QStringLiteral("minecraft:zombie_%1").arg(i, 6, 10, QChar(u'0')));
   return list;
 }
 
@@ -85,14 +86,16 @@ int main(int argc, char* argv[]) {
   const double smallNs = rowNs(small, report);
   report.figure("10,000 ids", smallNs / 1e6, "ms");
   if (smallNs > kTooSlowForTenfoldNs) {
-    report.fail("10,000 ids take so long that 100,000 would take minutes; is the list file "
-                "read again for every id?");
+    report.fail(
+        "10,000 ids take so long that 100,000 would take minutes; is the list file "
+        "read again for every id?");
     return report.exitCode();
   }
   const double largeNs = rowNs(large, report);
   const double largeFloorNs = median({floorNs(large), floorNs(large), floorNs(large)});
   report.figure("100,000 ids", largeNs / 1e6, "ms");
-  report.figure("100,000 ids, the same text built in a plain string loop", largeFloorNs / 1e6, "ms");
+  report.figure("100,000 ids, the same text built in a plain string loop", largeFloorNs / 1e6,
+                "ms");
   report.ratio("100,000 ids / 10,000 ids", largeNs / smallNs, 12);
   report.ratio("100,000 ids / plain string loop", largeNs / largeFloorNs, 5);
   return report.exitCode();

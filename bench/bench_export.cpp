@@ -1,12 +1,11 @@
 // Export: ExportWindow writing a 10 MB ExportBuffer through its write button, against one plain
 // call that writes the same bytes to a file.
 
-#include <unistd.h>
-
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <unistd.h>
 
 #include "forms/model.h"
 #include "support/benchkit.h"
@@ -79,7 +78,8 @@ int main(int argc, char* argv[]) {
     plain.push_back(plainWriteNs(plainPath, values().exportBuffer, false));
     synced.push_back(plainWriteNs(plainPath, values().exportBuffer, true));
   }
-  if (readWholeFile(windowPath) != values().exportBuffer) report.fail("the file differs from ExportBuffer");
+  if (readWholeFile(windowPath) != values().exportBuffer)
+    report.fail("the file differs from ExportBuffer");
   report.figure("ExportWindow write", median(window) / 1e6, "ms");
   report.figure("plain one-call write", median(plain) / 1e6, "ms");
   report.figure("plain one-call write, then fdatasync", median(synced) / 1e6, "ms");

@@ -28,8 +28,8 @@ int main(int argc, char* argv[]) {
     report.skip("this build has no MekanismWindow");
     return report.exitCode();
   }
-  const QString expectedLine =
-      QStringLiteral("mods.mekanism.chemical.crystallizer.addRecipe(<gas:lithium>, <mekanism:salt>);\r\n");
+  const QString expectedLine = QStringLiteral(
+      "mods.mekanism.chemical.crystallizer.addRecipe(<gas:lithium>, <mekanism:salt>);\r\n");
   std::vector<double> first, last;
   for (int r = 0; r < kRuns; ++r) {
     resetValues();

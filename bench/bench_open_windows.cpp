@@ -33,16 +33,16 @@ int main(int argc, char* argv[]) {
   Report report("opening the largest windows, beside an empty window of the same size");
   // Fonts and styles are loaded by whichever window comes first.
   openNs([] { return buildWindow(QStringLiteral("CraftingWindow")); });
-  for (const char* name : {"GameStageWindow", "ExtremeCraftingWindow", "InWorldCraftingWindow",
-                           "CraftingWindow"}) {
+  for (const char* name :
+       {"GameStageWindow", "ExtremeCraftingWindow", "InWorldCraftingWindow", "CraftingWindow"}) {
     const QString window = QString::fromLatin1(name);
     std::unique_ptr<FormWindow> probe = buildWindow(window);
     if (!probe) {
       report.skip(qPrintable(QStringLiteral("this build has no ") + window));
       continue;
     }
-    const FormSpec empty{QStringLiteral("EmptyWindow"), QString(), probe->spec().width,
-                         probe->spec().height, {}};
+    const FormSpec empty{
+        QStringLiteral("EmptyWindow"), QString(), probe->spec().width, probe->spec().height, {}};
     probe.reset();
     std::vector<double> own, bare;
     for (int r = 0; r < kRuns; ++r) {
@@ -50,9 +50,11 @@ int main(int argc, char* argv[]) {
       bare.push_back(openNs([&] { return std::make_unique<FormWindow>(empty); }));
     }
     const QByteArray label = window.toLatin1();
-    report.figure(qPrintable(window + QStringLiteral(": built and shown")), median(own) / 1e6, "ms");
+    report.figure(qPrintable(window + QStringLiteral(": built and shown")), median(own) / 1e6,
+                  "ms");
     report.figure("empty window of its size: shown", median(bare) / 1e6, "ms");
-    report.ratio(qPrintable(window + QStringLiteral(" / empty window")), median(own) / median(bare));
+    report.ratio(qPrintable(window + QStringLiteral(" / empty window")),
+                 median(own) / median(bare));
   }
   return report.exitCode();
 }

@@ -94,14 +94,13 @@ int main(int argc, char** argv) {
     readTimer.start();
     const qsizetype ids = readListLines().size();
     const double readMs = double(readTimer.nsecsElapsed()) / 1e6;
-    std::printf("%-18s %-16s %9lld %9s %10.1f %12.2f\n", "(list file read)", "", qlonglong(ids),
-                "", readMs, readMs * 1000.0 / double(count));
+    std::printf("%-18s %-16s %9lld %9s %10.1f %12.2f\n", "(list file read)", "", qlonglong(ids), "",
+                readMs, readMs * 1000.0 / double(count));
     for (const Row& row : rows) {
       qsizetype lines = 0;
       const double ms = bestPress(row, count, &lines);
-      std::printf("%-18s %-16s %9lld %9lld %10.1f %12.2f\n", row.window,
-                  row.what, qlonglong(count), qlonglong(lines),
-                  ms, ms * 1000.0 / double(count));
+      std::printf("%-18s %-16s %9lld %9lld %10.1f %12.2f\n", row.window, row.what, qlonglong(count),
+                  qlonglong(lines), ms, ms * 1000.0 / double(count));
     }
     if (!fake.messages.isEmpty()) {
       std::fprintf(stderr, "unexpected message: %s\n", qPrintable(fake.messages.first().text));

@@ -4,14 +4,13 @@
 //
 // Run with --child it is the program's start itself, as main() does it, and prints its figures.
 
-#include <sys/resource.h>
-
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QProcess>
 #include <QRegularExpression>
 
 #include <memory>
+#include <sys/resource.h>
 
 #include "forms/values.h"
 #include "support/benchkit.h"

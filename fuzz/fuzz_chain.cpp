@@ -5,14 +5,13 @@
 // line (its line breaks as a multi-line box holds them), and the export button adds exactly
 // the script box's bytes to ExportBuffer.
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
 #include <vector>
 
@@ -33,7 +32,8 @@ FormWindow* furnace = nullptr;
 QString textFrom(FuzzedDataProvider& in) {
   const bool utf16 = in.ConsumeBool();
   const std::string bytes = in.ConsumeRandomLengthString(96);
-  if (utf16) return QString(reinterpret_cast<const QChar*>(bytes.data()), qsizetype(bytes.size() / 2));
+  if (utf16)
+    return QString(reinterpret_cast<const QChar*>(bytes.data()), qsizetype(bytes.size() / 2));
   return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
@@ -155,16 +155,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (onCrafting) {
     const int action = in.ConsumeIntegralInRange<int>(0, 1);
     const qint64 random = in.ConsumeIntegralInRange<qint64>(1, 2147483647);
-    const auto typed = typeAll(in, f, {"编辑框2", "编辑框3", "编辑框4", "编辑框13", "编辑框5", "a",
-                                       "b", "c", "d", "e", "f", "g", "h", "i"});
+    const auto typed = typeAll(in, f,
+                               {"编辑框2", "编辑框3", "编辑框4", "编辑框13", "编辑框5", "a", "b",
+                                "c", "d", "e", "f", "g", "h", "i"});
     fake->randoms = {random};
     click(f, action == 0 ? QStringLiteral("移除一个配方") : QStringLiteral("添加一个配方1"));
     line = craftingLine(action, typed, random);
     FUZZ_CHECK(f.text(QStringLiteral("编辑框4")) == typed.value(QStringLiteral("编辑框4")));
   } else {
     const int action = in.ConsumeIntegralInRange<int>(0, 2);
-    const auto typed = typeAll(in, f, {"编辑框3", "编辑框1", "编辑框4", "编辑框5", "编辑框6",
-                                       "编辑框7", "编辑框8"});
+    const auto typed = typeAll(
+        in, f, {"编辑框3", "编辑框1", "编辑框4", "编辑框5", "编辑框6", "编辑框7", "编辑框8"});
     static const char* const buttons[] = {"修改工作台配方", "修改工作台配方1", "修改工作台配方2"};
     click(f, QString::fromUtf8(buttons[action]));
     line = furnaceLine(action, typed);

@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // call reads the whole file, so a huge list is asked only at its end.
   const qint64 count = lines.size();
   const bool huge = isHuge(data, size);
-  const std::vector<qint64> inside = huge ? std::vector<qint64>{count}
-                                          : std::vector<qint64>{1, count / 2, count};
+  const std::vector<qint64> inside =
+      huge ? std::vector<qint64>{count} : std::vector<qint64>{1, count / 2, count};
   const std::vector<qint64> outside =
       huge ? std::vector<qint64>{count + 1}
            : std::vector<qint64>{0, count + 1, std::numeric_limits<qint64>::max(),
@@ -104,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const QString& line : lines) stored += line + crlf;
   FUZZ_CHECK(tf::writeListFile(stored).isEmpty());
   QStringList expected = lines;
-  if (!expected.isEmpty() && expected.front().startsWith(QChar(0xFEFF))) expected.front().remove(0, 1);
+  if (!expected.isEmpty() && expected.front().startsWith(QChar(0xFEFF)))
+    expected.front().remove(0, 1);
   FUZZ_CHECK(tf::readListLines() == expected);
   return 0;
 }

@@ -79,7 +79,8 @@ class Faults : public QObject {
     QVERIFY(QDir(h.dir.path()).mkdir("folder"));
     QVERIFY(writeWholeFile(h.path("folder/inside.zs"), "kept").isEmpty());
     QVERIFY(writeWholeFile(h.path("regular.zs"), "old bytes").isEmpty());
-    const QStringList before = QDir(h.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList before =
+        QDir(h.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     values().exportBuffer = "recipes.remove(<minecraft:stone>,false);\r\n";
 
     auto f = exportTo(place.isEmpty() ? QString() : h.path(place));
@@ -122,8 +123,8 @@ class Faults : public QObject {
     QString paste;
     qsizetype bytes = 0;
     for (int i = 0; bytes < 50 * 1024 * 1024; ++i) {
-      const QString ids = "minecraft:stone_" + QString::number(i) + "\r\n" +
-                          QString(4000, QChar(u'石')) + "\r\n";
+      const QString ids =
+          "minecraft:stone_" + QString::number(i) + "\r\n" + QString(4000, QChar(u'石')) + "\r\n";
       paste += ids;
       bytes += toBytes(ids).size();
     }
@@ -154,7 +155,8 @@ class Faults : public QObject {
     QTest::addColumn<bool>("remove");
     QTest::addColumn<QByteArray>("now");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("shortened at a line break") << false << QByteArray("石头\r\n") << QStringList{"石头"};
+    QTest::newRow("shortened at a line break")
+        << false << QByteArray("石头\r\n") << QStringList{"石头"};
     QTest::newRow("shortened inside a character")
         << false << QByteArray("石头\r\n\xe6\xb3") << QStringList{"石头", "\ufffd\ufffd"};
     QTest::newRow("emptied") << false << QByteArray() << QStringList{};
@@ -190,24 +192,32 @@ class Faults : public QObject {
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("line");
-    const QStringList grid{"编辑框4", "编辑框13", "编辑框5", "a", "b", "c", "d", "e", "f", "g", "h", "i"};
-    for (const auto& [name, text] : {std::pair{"", kUnspoilable},
-                                     std::pair{" with line breaks", QString("a\rb\nc\r\r\nd")}}) {
+    const QStringList grid{"编辑框4", "编辑框13", "编辑框5", "a", "b", "c",
+                           "d",       "e",        "f",       "g", "h", "i"};
+    for (const auto& [name, text] :
+         {std::pair{"", kUnspoilable}, std::pair{" with line breaks", QString("a\rb\nc\r\r\nd")}}) {
       const QString u = text;
-      const QString w = QString(text).replace("\r\r\n", "\n\n").replace("\r", "\n").replace("\n", "\r\n");
-      QTest::addRow("crafting removal%s", name)
-          << "CraftingWindow" << "移除这个物品的所有合成方式" << "移除一个配方" << QStringList{"编辑框2"}
-          << u << "recipes.remove(<" + w + ">,false);\r\n";
+      const QString w =
+          QString(text).replace("\r\r\n", "\n\n").replace("\r", "\n").replace("\n", "\r\n");
+      QTest::addRow("crafting removal%s", name) << "CraftingWindow"
+                                                << "移除这个物品的所有合成方式"
+                                                << "移除一个配方" << QStringList{"编辑框2"} << u
+                                                << "recipes.remove(<" + w + ">,false);\r\n";
       QTest::addRow("crafting shaped recipe%s", name)
-          << "CraftingWindow" << "" << "添加一个配方1" << grid << u
+          << "CraftingWindow"
+          << ""
+          << "添加一个配方1" << grid << u
           << "recipes.addShaped('CTa" + w + "7',<" + w + ">*" + w + ",[[" + w + "," + w + "," + w +
                  "],[" + w + "," + w + "," + w + "],[" + w + "," + w + "," + w + "]]);\r\n";
       QTest::addRow("furnace recipe%s", name)
-          << "FurnaceWindow" << "" << "修改工作台配方1" << QStringList{"编辑框4", "编辑框5", "编辑框6"}
-          << u << "furnace.addRecipe(<" + w + ">,<" + w + ">," + w + ");\r\n";
+          << "FurnaceWindow"
+          << ""
+          << "修改工作台配方1" << QStringList{"编辑框4", "编辑框5", "编辑框6"} << u
+          << "furnace.addRecipe(<" + w + ">,<" + w + ">," + w + ");\r\n";
       QTest::addRow("furnace removal%s", name)
-          << "FurnaceWindow" << "删除所有以input为输入的output配方" << "修改工作台配方"
-          << QStringList{"编辑框3", "编辑框1"} << u
+          << "FurnaceWindow"
+          << "删除所有以input为输入的output配方"
+          << "修改工作台配方" << QStringList{"编辑框3", "编辑框1"} << u
           << "furnace.remove(<" + w + ">,<" + w + ">);\r\n";
     }
   }

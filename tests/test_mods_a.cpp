@@ -54,7 +54,8 @@ class ModWindowsA : public QObject {
                          << "import mods.appliedenergistics2.Cannon;\r\n"
                             "import mods.appliedenergistics2.Grinder;\r\n"
                             "import mods.appliedenergistics2.Inscriber;\r\n";
-    QTest::newRow("Ex Nihilo") << "ExNihiloWindow" << "import mods.exnihilocreatio.Sieve;\r\n";
+    QTest::newRow("Ex Nihilo") << "ExNihiloWindow"
+                               << "import mods.exnihilocreatio.Sieve;\r\n";
   }
   void creation() {
     QFETCH(QString, window);
@@ -65,45 +66,58 @@ class ModWindowsA : public QObject {
 
   void modularMachineryChains_data() {
     addChainColumns();
-    QTest::newRow("builder")
-        << Inputs{{"编辑框2", "r1"}, {"编辑框4", "m"}, {"编辑框6", "20"}} << "修改工作台配方6"
-        << "val craft = RecipeBuilder.newBuilder('r1','m',20);\r\n";
+    QTest::newRow("builder") << Inputs{{"编辑框2", "r1"}, {"编辑框4", "m"}, {"编辑框6", "20"}}
+                             << "修改工作台配方6"
+                             << "val craft = RecipeBuilder.newBuilder('r1','m',20);\r\n";
     QTest::newRow("builder, empty head") << Inputs{} << "修改工作台配方6"
                                          << "val craft = RecipeBuilder.newBuilder('','',);\r\n";
     QTest::newRow("item input, count and chance as opened")
         << Inputs{{"编辑框5", "minecraft:stone"}} << "修改工作台配方1"
         << "craft.addItemInput(<minecraft:stone>*1).setChance(1);\r\n";
     QTest::newRow("item input, every box typed")
-        << Inputs{{"编辑框5", "ore:ingotIron"}, {"编辑框8", "4"}, {"编辑框14", "0.5"},
-                  {"编辑框7", "minecraft:diamond"}, {"编辑框9", "9"}}
-        << "修改工作台配方1" << "craft.addItemInput(<ore:ingotIron>*4).setChance(0.5);\r\n";
+        << Inputs{{"编辑框5", "ore:ingotIron"},
+                  {"编辑框8", "4"},
+                  {"编辑框14", "0.5"},
+                  {"编辑框7", "minecraft:diamond"},
+                  {"编辑框9", "9"}}
+        << "修改工作台配方1"
+        << "craft.addItemInput(<ore:ingotIron>*4).setChance(0.5);\r\n";
     QTest::newRow("item input, all emptied")
         << Inputs{{"编辑框8", ""}, {"编辑框14", ""}} << "修改工作台配方1"
         << "craft.addItemInput(<>*).setChance();\r\n";
-    QTest::newRow("item output")
-        << Inputs{{"编辑框7", "minecraft:diamond"}, {"编辑框9", "3"}, {"编辑框5", "x"},
-                  {"编辑框8", "8"}}
-        << "修改工作台配方3" << "craft.addItemOutput(<minecraft:diamond>*3);\r\n";
+    QTest::newRow("item output") << Inputs{{"编辑框7", "minecraft:diamond"},
+                                           {"编辑框9", "3"},
+                                           {"编辑框5", "x"},
+                                           {"编辑框8", "8"}}
+                                 << "修改工作台配方3"
+                                 << "craft.addItemOutput(<minecraft:diamond>*3);\r\n";
     QTest::newRow("item output, empty id") << Inputs{} << "修改工作台配方3"
                                            << "craft.addItemOutput(<>*1);\r\n";
-    QTest::newRow("fluid input")
-        << Inputs{{"编辑框13", "water"}, {"编辑框11", "1000"}, {"编辑框12", "lava"}}
-        << "修改工作台配方5" << "craft.addFluidInput(<liquid:water>*1000);\r\n";
-    QTest::newRow("fluid output")
-        << Inputs{{"编辑框12", "lava"}, {"编辑框10", "250"}, {"编辑框13", "water"}}
-        << "修改工作台配方4" << "craft.addFluidOutput(<liquid:lava>*250);\r\n";
+    QTest::newRow("fluid input") << Inputs{{"编辑框13", "water"},
+                                           {"编辑框11", "1000"},
+                                           {"编辑框12", "lava"}}
+                                 << "修改工作台配方5"
+                                 << "craft.addFluidInput(<liquid:water>*1000);\r\n";
+    QTest::newRow("fluid output") << Inputs{{"编辑框12", "lava"},
+                                            {"编辑框10", "250"},
+                                            {"编辑框13", "water"}}
+                                  << "修改工作台配方4"
+                                  << "craft.addFluidOutput(<liquid:lava>*250);\r\n";
     QTest::newRow("fluid output, empty name") << Inputs{} << "修改工作台配方4"
                                               << "craft.addFluidOutput(<liquid:>*1);\r\n";
-    QTest::newRow("energy output") << Inputs{{"组合框1", "输出"}, {"编辑框3", "100"}}
-                                   << "修改工作台配方2" << "craft.addEnergyPerTickOutput(100);\r\n";
+    QTest::newRow("energy output")
+        << Inputs{{"组合框1", "输出"}, {"编辑框3", "100"}} << "修改工作台配方2"
+        << "craft.addEnergyPerTickOutput(100);\r\n";
     QTest::newRow("energy input") << Inputs{{"组合框1", "输入"}, {"编辑框3", "60"}}
-                                  << "修改工作台配方2" << "craft.addEnergyPerTickInput(60);\r\n";
+                                  << "修改工作台配方2"
+                                  << "craft.addEnergyPerTickInput(60);\r\n";
     QTest::newRow("energy input, empty value") << Inputs{{"组合框1", "输入"}} << "修改工作台配方2"
                                                << "craft.addEnergyPerTickInput();\r\n";
-    QTest::newRow("energy, no direction")
-        << Inputs{{"编辑框3", "100"}} << "修改工作台配方2" << "";
+    QTest::newRow("energy, no direction") << Inputs{{"编辑框3", "100"}} << "修改工作台配方2"
+                                          << "";
     QTest::newRow("energy, direction with a trailing blank")
-        << Inputs{{"组合框1", "输入 "}, {"编辑框3", "100"}} << "修改工作台配方2" << "";
+        << Inputs{{"组合框1", "输入 "}, {"编辑框3", "100"}} << "修改工作台配方2"
+        << "";
   }
   void modularMachineryChains() { checkChain("ModularMachineryWindow"); }
 
@@ -120,8 +134,8 @@ class ModWindowsA : public QObject {
                                        << "Inscriber.removeRecipe(<gone>);\r\n";
     QTest::newRow("inscriber removal, empty") << Inputs{} << "修改工作台配方2"
                                               << "Inscriber.removeRecipe(<>);\r\n";
-    QTest::newRow("grindstone removal, not the Output box")
-        << everyBox << "修改工作台配方4" << "Grinder.removeRecipe(<grind>);\r\n";
+    QTest::newRow("grindstone removal, not the Output box") << everyBox << "修改工作台配方4"
+                                                            << "Grinder.removeRecipe(<grind>);\r\n";
     QTest::newRow("grindstone removal, empty") << Inputs{} << "修改工作台配方4"
                                                << "Grinder.removeRecipe(<>);\r\n";
   }
@@ -129,8 +143,11 @@ class ModWindowsA : public QObject {
 
   void exNihiloChains_data() {
     addChainColumns();
-    const Inputs sieve{{"a5", "minecraft:gravel"}, {"a6", "minecraft:flint"}, {"a7", "0.25"},
-                       {"a", "minecraft:torch"},   {"a1", "3"}};
+    const Inputs sieve{{"a5", "minecraft:gravel"},
+                       {"a6", "minecraft:flint"},
+                       {"a7", "0.25"},
+                       {"a", "minecraft:torch"},
+                       {"a1", "3"}};
     Inputs iron = sieve;
     iron.insert("组合框1", "IronMesh");
     QTest::newRow("sieve, iron mesh")
@@ -163,10 +180,10 @@ class ModWindowsA : public QObject {
   void modularMachineryClearKeepsEveryOtherBox() {
     test::Harness h;
     auto f = test::open("ModularMachineryWindow");
-    const Inputs typed{{"编辑框2", "r1"}, {"编辑框4", "m"},     {"编辑框6", "20"},
-                       {"组合框1", "输入"}, {"编辑框3", "60"},  {"编辑框5", "minecraft:stone"},
-                       {"编辑框8", "2"},  {"编辑框14", "0.5"}, {"编辑框7", "minecraft:dirt"},
-                       {"编辑框9", "3"},  {"编辑框13", "water"}, {"编辑框11", "10"},
+    const Inputs typed{{"编辑框2", "r1"},    {"编辑框4", "m"},      {"编辑框6", "20"},
+                       {"组合框1", "输入"},  {"编辑框3", "60"},     {"编辑框5", "minecraft:stone"},
+                       {"编辑框8", "2"},     {"编辑框14", "0.5"},   {"编辑框7", "minecraft:dirt"},
+                       {"编辑框9", "3"},     {"编辑框13", "water"}, {"编辑框11", "10"},
                        {"编辑框12", "lava"}, {"编辑框10", "20"}};
     for (auto it = typed.cbegin(); it != typed.cend(); ++it) test::type(*f, it.key(), it.value());
     for (const char* b : {"修改工作台配方6", "修改工作台配方2", "修改工作台配方1",
@@ -216,8 +233,10 @@ class ModWindowsA : public QObject {
   void exportHandsOverTheScriptBox_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
-    QTest::newRow("AE2") << "Ae2Window" << "修改工作台配方7";
-    QTest::newRow("Ex Nihilo") << "ExNihiloWindow" << "修改工作台配方2";
+    QTest::newRow("AE2") << "Ae2Window"
+                         << "修改工作台配方7";
+    QTest::newRow("Ex Nihilo") << "ExNihiloWindow"
+                               << "修改工作台配方2";
   }
   // The buffer is replaced, not extended, and the box keeps its text; what the user typed into
   // the box itself goes along.

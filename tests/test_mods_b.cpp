@@ -34,13 +34,13 @@ class ModWindowsB : public QObject {
     QTest::addColumn<QString>("line");
 
     QTest::newRow("fluid to fluid: result first, count right behind the asterisk")
-        << "修改工作台配方10"
-        << QStringList{"编辑框1", "water", "编辑框2", "minecraft:gravel", "编辑框3", "4",
-                       "编辑框4", "lava"}
+        << "修改工作台配方10" << QStringList{"编辑框1", "water", "编辑框2", "minecraft:gravel",
+                                             "编辑框3", "4",     "编辑框4", "lava"}
         << -1
         << "mods.inworldcrafting.FluidToFluid.transform(<liquid:lava>, <liquid:water>, "
            "[<minecraft:gravel> *4]);\r\n";
-    QTest::newRow("fluid to fluid, empty") << "修改工作台配方10" << QStringList{} << -1
+    QTest::newRow("fluid to fluid, empty")
+        << "修改工作台配方10" << QStringList{} << -1
         << "mods.inworldcrafting.FluidToFluid.transform(<liquid:>, <liquid:>, [<> *]);\r\n";
     QTest::newRow("fluid to item, no choice")
         << "修改工作台配方1"
@@ -55,28 +55,30 @@ class ModWindowsB : public QObject {
         << "mods.inworldcrafting.FluidToItem.transform(<minecraft:clay>, <liquid:water>, "
            "[<minecraft:dirt>],true);\r\n";
     QTest::newRow("fluid to item, ,false picked")
-        << "修改工作台配方1" << QStringList{"编辑框6", "a:b", "编辑框8", "c", "编辑框9", "d:e"}
-        << 0 << "mods.inworldcrafting.FluidToItem.transform(<a:b>, <liquid:c>, [<d:e>],false);\r\n";
-    QTest::newRow("fluid to item, empty") << "修改工作台配方1" << QStringList{} << -1
+        << "修改工作台配方1" << QStringList{"编辑框6", "a:b", "编辑框8", "c", "编辑框9", "d:e"} << 0
+        << "mods.inworldcrafting.FluidToItem.transform(<a:b>, <liquid:c>, [<d:e>],false);\r\n";
+    QTest::newRow("fluid to item, empty")
+        << "修改工作台配方1" << QStringList{} << -1
         << "mods.inworldcrafting.FluidToItem.transform(<>, <liquid:>, [<>]);\r\n";
     QTest::newRow("explosion")
-        << "修改工作台配方2"
-        << QStringList{"编辑框10", "minecraft:diamond", "编辑框7", "minecraft:coal_block",
-                       "编辑框11", "50"}
+        << "修改工作台配方2" << QStringList{"编辑框10", "minecraft:diamond",
+                                            "编辑框7",  "minecraft:coal_block",
+                                            "编辑框11", "50"}
         << -1
         << "mods.inworldcrafting.ExplosionCrafting.explodeItemRecipe(<minecraft:diamond>"
            ".firstItem, <minecraft:coal_block>,50);\r\n";
-    QTest::newRow("explosion, empty") << "修改工作台配方2" << QStringList{} << -1
+    QTest::newRow("explosion, empty")
+        << "修改工作台配方2" << QStringList{} << -1
         << "mods.inworldcrafting.ExplosionCrafting.explodeItemRecipe(<>.firstItem, <>,);\r\n";
     QTest::newRow("fire")
         << "修改工作台配方3"
-        << QStringList{"编辑框13", "minecraft:coal", "编辑框14", "minecraft:log", "编辑框12", "1",
-                       "编辑框15", "40"}
+        << QStringList{"编辑框13", "minecraft:coal", "编辑框14", "minecraft:log", "编辑框12",
+                       "1",        "编辑框15",       "40"}
         << -1
         << "mods.inworldcrafting.FireCrafting.addRecipe(<minecraft:coal>, <minecraft:log> *1,40);"
            "\r\n";
     QTest::newRow("fire, empty") << "修改工作台配方3" << QStringList{} << -1
-        << "mods.inworldcrafting.FireCrafting.addRecipe(<>, <> *,);\r\n";
+                                 << "mods.inworldcrafting.FireCrafting.addRecipe(<>, <> *,);\r\n";
   }
 
   void inWorldLines() {
@@ -107,8 +109,8 @@ class ModWindowsB : public QObject {
         << kHead + "必填> * 1, [[,null,null,null,null,null,null,null,null],[" +
                QStringList(8, kNullRow).join("],[") + "]]);\r\n";
     QTest::newRow("first of the second row, last of the last row")
-        << QStringList{"编辑框92", "avaritia:resource", "编辑框91", "4", "编辑框10",
-                       "<minecraft:stone>", "编辑框81", "<minecraft:dirt>"}
+        << QStringList{"编辑框92", "avaritia:resource", "编辑框91", "4",
+                       "编辑框10", "<minecraft:stone>", "编辑框81", "<minecraft:dirt>"}
         << kHead + "avaritia:resource> * 4, [[" + kNullRow +
                "],[<minecraft:stone>,null,null,null,null,null,null,null,null],[" +
                QStringList(6, kNullRow).join("],[") +
@@ -139,17 +141,17 @@ class ModWindowsB : public QObject {
     test::type(*f, "编辑框92", "avaritia:infinity_catalyst");
     test::type(*f, "编辑框91", "64");
     test::click(*f, "修改工作台配方1");
-    QCOMPARE(f->text("编辑框93"),
-             kHead + "avaritia:infinity_catalyst> * 64, [["
-                     "s1,s2,s3,s4,s5,s6,s7,s8,s9],["
-                     "s10,s11,s12,s13,s14,s15,s16,s17,s18],["
-                     "s19,s20,s21,s22,s23,s24,s25,s26,s27],["
-                     "s28,s29,s30,s31,s32,s33,s34,s35,s36],["
-                     "s37,s38,s39,s40,s41,s42,s43,s44,s45],["
-                     "s46,s47,s48,s49,s50,s51,s52,s53,s54],["
-                     "s55,s56,s57,s58,s59,s60,s61,s62,s63],["
-                     "s64,s65,s66,s67,s68,s69,s70,s71,s72],["
-                     "s73,s74,s75,s76,s77,s78,s79,s80,s81]]);\r\n");
+    QCOMPARE(f->text("编辑框93"), kHead +
+                                      "avaritia:infinity_catalyst> * 64, [["
+                                      "s1,s2,s3,s4,s5,s6,s7,s8,s9],["
+                                      "s10,s11,s12,s13,s14,s15,s16,s17,s18],["
+                                      "s19,s20,s21,s22,s23,s24,s25,s26,s27],["
+                                      "s28,s29,s30,s31,s32,s33,s34,s35,s36],["
+                                      "s37,s38,s39,s40,s41,s42,s43,s44,s45],["
+                                      "s46,s47,s48,s49,s50,s51,s52,s53,s54],["
+                                      "s55,s56,s57,s58,s59,s60,s61,s62,s63],["
+                                      "s64,s65,s66,s67,s68,s69,s70,s71,s72],["
+                                      "s73,s74,s75,s76,s77,s78,s79,s80,s81]]);\r\n");
   }
 
   // The grid is kept after a line, so the second line starts from the first recipe; both lines
@@ -206,10 +208,14 @@ class ModWindowsB : public QObject {
     QTest::addColumn<QString>("lineButton");
     QTest::addColumn<QString>("exportButton");
     QTest::addColumn<QString>("scriptBox");
-    QTest::newRow("in-world crafting")
-        << "InWorldCraftingWindow" << "修改工作台配方3" << "修改工作台配方7" << "编辑框5";
-    QTest::newRow("extreme crafting")
-        << "ExtremeCraftingWindow" << "修改工作台配方1" << "修改工作台配方7" << "编辑框93";
+    QTest::newRow("in-world crafting") << "InWorldCraftingWindow"
+                                       << "修改工作台配方3"
+                                       << "修改工作台配方7"
+                                       << "编辑框5";
+    QTest::newRow("extreme crafting") << "ExtremeCraftingWindow"
+                                      << "修改工作台配方1"
+                                      << "修改工作台配方7"
+                                      << "编辑框93";
   }
 
   void exportScriptBox() {

@@ -39,12 +39,18 @@ const QString kMobImports = QStringLiteral(
 
 // Pieces of a fusion recipe, set through the part buttons.
 const QStringList kFullParts = {
-    "编辑框3=draconicevolution:chaotic_core", "修改工作台配方2",
-    "编辑框2=minecraft:nether_star",          "修改工作台配方1",
-    "编辑框4=64000000",                       "修改工作台配方3",
-    "编辑框1=minecraft:dragon_egg",           "修改工作台配方12",
-    "编辑框1=minecraft:elytra",               "修改工作台配方12",
-    "编辑框1=minecraft:beacon",               "修改工作台配方5",
+    "编辑框3=draconicevolution:chaotic_core",
+    "修改工作台配方2",
+    "编辑框2=minecraft:nether_star",
+    "修改工作台配方1",
+    "编辑框4=64000000",
+    "修改工作台配方3",
+    "编辑框1=minecraft:dragon_egg",
+    "修改工作台配方12",
+    "编辑框1=minecraft:elytra",
+    "修改工作台配方12",
+    "编辑框1=minecraft:beacon",
+    "修改工作台配方5",
 };
 
 }  // namespace
@@ -84,7 +90,7 @@ class ModsC : public QObject {
     QTest::newRow("REMOVE, parts pressed with empty boxes, two last ingredients")
         << QStringList{"修改工作台配方2", "修改工作台配方1", "修改工作台配方12",
                        "编辑框1=模组:甲", "修改工作台配方5", "编辑框1=模组:乙",
-                       "修改工作台配方5", "组合框2=结尾", "修改工作台配方6"}
+                       "修改工作台配方5", "组合框2=结尾",    "修改工作台配方6"}
         << crlf({"[", "    {", "        \"mode\": \"REMOVE\",", "        \"result\":\"\",",
                  "        \"catalyst\":\"\",", "        \"ingredients\": [", "            \"\",",
                  "            \"模组:甲\"", "            \"模组:乙\"", "        ]", "    }", ""});
@@ -116,7 +122,8 @@ class ModsC : public QObject {
   void fusionRecordsFormOneArray() {
     test::Harness h;
     auto f = test::open("FusionRecipeWindow");
-    perform(*f, kFullParts + QStringList{"组合框1=\"tier\": 2,", "组合框2=中间", "修改工作台配方4"});
+    perform(*f,
+            kFullParts + QStringList{"组合框1=\"tier\": 2,", "组合框2=中间", "修改工作台配方4"});
     QCOMPARE(values().fusionMiddleIngredients, QString());
     QCOMPARE(values().fusionLastIngredient, QString());
     // The second recipe keeps result, catalyst and energy but has only its own ingredients.
@@ -160,8 +167,8 @@ class ModsC : public QObject {
   void fusionExportWritesTheArray() {
     test::Harness h;
     auto f = test::open("FusionRecipeWindow");
-    perform(*f, {"编辑框3=模组:龙芯", "修改工作台配方2", "编辑框1=minecraft:egg",
-                 "修改工作台配方5", "组合框1=\"tier\": 4,", "组合框2=结尾", "修改工作台配方4"});
+    perform(*f, {"编辑框3=模组:龙芯", "修改工作台配方2", "编辑框1=minecraft:egg", "修改工作台配方5",
+                 "组合框1=\"tier\": 4,", "组合框2=结尾", "修改工作台配方4"});
     const QString record = f->text("编辑框5");
     h.fake.fileAnswers = {h.path("CustomFusionRecipes")};
     h.fake.whenOpened["JsonExportWindow"] = [](FormWindow& w) {
@@ -207,11 +214,24 @@ class ModsC : public QObject {
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QString>("lines");
     QTest::newRow("create, then every property")
-        << QStringList{"编辑框1=cherry",        "按钮1",  "编辑框2=LARGE_OAK", "按钮2",
-                       "编辑框4=minecraft:log", "按钮4",  "编辑框5=树叶:粉",   "按钮5",
-                       "编辑框6=7",             "按钮6",  "编辑框7=12",        "按钮7",
-                       "编辑框8=plains",        "按钮8",  "编辑框9=minecraft:grass", "按钮9",
-                       "编辑框10=0",            "按钮10"}
+        << QStringList{"编辑框1=cherry",
+                       "按钮1",
+                       "编辑框2=LARGE_OAK",
+                       "按钮2",
+                       "编辑框4=minecraft:log",
+                       "按钮4",
+                       "编辑框5=树叶:粉",
+                       "按钮5",
+                       "编辑框6=7",
+                       "按钮6",
+                       "编辑框7=12",
+                       "按钮7",
+                       "编辑框8=plains",
+                       "按钮8",
+                       "编辑框9=minecraft:grass",
+                       "按钮9",
+                       "编辑框10=0",
+                       "按钮10"}
         << crlf({"var cherry = TreeFactory.createTree(\"cherry\");",
                  "cherry.setTreeType(\"LARGE_OAK\");", "cherry.setLog(\"minecraft:log\");",
                  "cherry.setLeaf(\"树叶:粉\");", "cherry.setMinHeight(7);",
@@ -222,10 +242,10 @@ class ModsC : public QObject {
         << crlf({".setTreeType(OAK);", "setLog(minecraft:log);", "setMinHeight();", ""});
     QTest::newRow("create with an empty name")
         << QStringList{"按钮1", "编辑框6=5", "按钮6", "按钮2"}
-        << crlf({"var  = TreeFactory.createTree(\"\");", ".setMinHeight(5);",
-                 ".setTreeType(\"\");", ""});
+        << crlf({"var  = TreeFactory.createTree(\"\");", ".setMinHeight(5);", ".setTreeType(\"\");",
+                 ""});
     QTest::newRow("a second create names the lines after it")
-        << QStringList{"编辑框1=oak2", "按钮1", "编辑框7=3", "按钮7",
+        << QStringList{"编辑框1=oak2",  "按钮1", "编辑框7=3", "按钮7",
                        "编辑框1=pine2", "按钮1", "按钮7"}
         << crlf({"var oak2 = TreeFactory.createTree(\"oak2\");", "oak2.setGenFrequency(3);",
                  "var pine2 = TreeFactory.createTree(\"pine2\");", "pine2.setGenFrequency(3);",
@@ -272,7 +292,8 @@ class ModsC : public QObject {
     auto f = test::open("TreeTweakerWindow");
     perform(*f, {"编辑框1=palm", "按钮1", "修改工作台配方7", "修改工作台配方7"});
     const QString script =
-        kTreeImport + "var palm = TreeFactory.createTree(\"palm\");\r\npalm.register();palm.register();";
+        kTreeImport +
+        "var palm = TreeFactory.createTree(\"palm\");\r\npalm.register();palm.register();";
     QCOMPARE(f->text("编辑框11"), script);
     QCOMPARE(values().exportBuffer, script.toUtf8());
     QCOMPARE(h.fake.opened, (QStringList{"ExportWindow", "ExportWindow"}));
@@ -305,17 +326,23 @@ class ModsC : public QObject {
                  "var 新_mob = ArmorHandler.createArmorEntity(\"模组:怪\");",
                  "old_grup.addEntity(新_mob);", ""});
     QTest::newRow("every slot: the weapon's blank before the comma")
-        << QStringList{"编辑框1=k",  "按钮1", "编辑框3=minecraft:iron_helmet", "q=0.9", "按钮3",
-                       "编辑框4=minecraft:iron_chestplate", "w=0.8", "按钮4",
-                       "编辑框5=minecraft:iron_leggings", "e=0.7", "按钮5",
-                       "编辑框6=minecraft:iron_boots", "r=0.6", "按钮6",
-                       "编辑框7=minecraft:iron_sword", "t=0.5", "按钮7"}
+        << QStringList{"编辑框1=k", "按钮1", "编辑框3=minecraft:iron_helmet",
+                       "q=0.9",     "按钮3", "编辑框4=minecraft:iron_chestplate",
+                       "w=0.8",     "按钮4", "编辑框5=minecraft:iron_leggings",
+                       "e=0.7",     "按钮5", "编辑框6=minecraft:iron_boots",
+                       "r=0.6",     "按钮6", "编辑框7=minecraft:iron_sword",
+                       "t=0.5",     "按钮7"}
         << crlf({"var k_grup = ArmorHandler.createArmorGroup(\"k_grup\",1);",
-                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"head\", <minecraft:iron_helmet>, 1, 0.9));",
-                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"chest\", <minecraft:iron_chestplate>, 1, 0.8));",
-                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"legs\", <minecraft:iron_leggings>, 1, 0.7));",
-                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"feet\", <minecraft:iron_boots>, 1, 0.6));",
-                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"mainhand\", <minecraft:iron_sword>, 1 ,0.5));",
+                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"head\", <minecraft:iron_helmet>, "
+                 "1, 0.9));",
+                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"chest\", "
+                 "<minecraft:iron_chestplate>, 1, 0.8));",
+                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"legs\", "
+                 "<minecraft:iron_leggings>, 1, 0.7));",
+                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"feet\", <minecraft:iron_boots>, "
+                 "1, 0.6));",
+                 "k_grup.addArmor(ArmorHandler.createArmorSlot(\"mainhand\", "
+                 "<minecraft:iron_sword>, 1 ,0.5));",
                  ""});
     QTest::newRow("slot and entity before any group, empty boxes")
         << QStringList{"q=", "按钮3", "按钮2"}
@@ -344,9 +371,9 @@ class ModsC : public QObject {
     QCOMPARE(f->text("q"), QString("1"));
     QCOMPARE(values().armorEntityVar, QString("guard_mob"));
     perform(*f, {"编辑框6=minecraft:gold_boots", "按钮6"});
-    QCOMPARE(f->text("g"),
-             kMobImports +
-                 "guard_grup.addArmor(ArmorHandler.createArmorSlot(\"feet\", <minecraft:gold_boots>, 1, 1));\r\n");
+    QCOMPARE(f->text("g"), kMobImports +
+                               "guard_grup.addArmor(ArmorHandler.createArmorSlot(\"feet\", "
+                               "<minecraft:gold_boots>, 1, 1));\r\n");
   }
 
   void mobExportLeavesTheScript() {

@@ -99,15 +99,18 @@ class Spine : public QObject {
   void craftingRemoval_data() {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("appended");
-    QTest::newRow("no mode") << "" << "";
-    QTest::newRow("all recipes ignores the input")
-        << "移除这个物品的所有合成方式" << "recipes.remove(<minecraft:egg>,false);\r\n";
-    QTest::newRow("shapeless")
-        << "删除一个无序合成" << "recipes.removeShapeless(<minecraft:egg>,<mod:in>,false);\r\n";
+    QTest::newRow("no mode") << ""
+                             << "";
+    QTest::newRow("all recipes ignores the input") << "移除这个物品的所有合成方式"
+                                                   << "recipes.remove(<minecraft:egg>,false);\r\n";
+    QTest::newRow("shapeless") << "删除一个无序合成"
+                               << "recipes.removeShapeless(<minecraft:egg>,<mod:in>,false);\r\n";
     QTest::newRow("shaped") << "删除一个有序合成"
                             << "recipes.removeShaped(<minecraft:egg>,<mod:in>);\r\n";
-    QTest::newRow("item text with a trailing blank matches nothing") << "删除一个有序合成 " << "";
-    QTest::newRow("typed text") << "anything" << "";
+    QTest::newRow("item text with a trailing blank matches nothing") << "删除一个有序合成 "
+                                                                     << "";
+    QTest::newRow("typed text") << "anything"
+                                << "";
   }
   void craftingRemoval() {
     QFETCH(QString, mode);
@@ -140,9 +143,9 @@ class Spine : public QObject {
     // a second recipe of the same name carries another number; the grid goes in as typed
     typeAll(*f, {{"a", "<a:1>"}, {"e", "<e:5>"}, {"i", ""}, {"编辑框5", "64"}});
     click(*f, "添加一个配方1");
-    QVERIFY(f->text("编辑框1").endsWith(
-        "recipes.addShaped('CTax2147483647',<minecraft:stone>*64,"
-        "[[<a:1>,null,null],[null,<e:5>,null],[null,null,]]);\r\n"));
+    QVERIFY(
+        f->text("编辑框1").endsWith("recipes.addShaped('CTax2147483647',<minecraft:stone>*64,"
+                                    "[[<a:1>,null,null],[null,<e:5>,null],[null,null,]]);\r\n"));
     QCOMPARE(f->text("编辑框4"), QString("x"));
   }
 
@@ -176,9 +179,11 @@ class Spine : public QObject {
                   {"编辑框1", "i:1"}}
         << "furnace.remove(<o:1>,<i:1>);\r\n";
     QTest::newRow("remove without a mode") << "修改工作台配方" << Inputs{{"编辑框3", "o:1"}} << "";
-    QTest::newRow("add a recipe")
-        << "修改工作台配方1" << Inputs{{"编辑框4", "o:2"}, {"编辑框5", "i:2"}, {"编辑框6", "0.5"}}
-        << "furnace.addRecipe(<o:2>,<i:2>,0.5);\r\n";
+    QTest::newRow("add a recipe") << "修改工作台配方1"
+                                  << Inputs{{"编辑框4", "o:2"},
+                                            {"编辑框5", "i:2"},
+                                            {"编辑框6", "0.5"}}
+                                  << "furnace.addRecipe(<o:2>,<i:2>,0.5);\r\n";
     QTest::newRow("add a recipe, empty boxes")
         << "修改工作台配方1" << Inputs{} << "furnace.addRecipe(<>,<>,);\r\n";
     QTest::newRow("fuel") << "修改工作台配方2" << Inputs{{"编辑框7", "f:1"}, {"编辑框8", "1600"}}
@@ -223,7 +228,8 @@ class Spine : public QObject {
     click(*main, "修改工作台配方2");
     click(*main, "修改工作台配方1");
     const QByteArray expected =
-        "recipes.addShaped('CTa\xe9\x98\xb6\xe6\xae\xb5" "7',<a:b>*1,"
+        "recipes.addShaped('CTa\xe9\x98\xb6\xe6\xae\xb5"
+        "7',<a:b>*1,"
         "[[null,null,null],[null,null,null],[null,null,null]]);\r\n"
         "furnace.setFuel(<c:d>,200);\r\n";
     QCOMPARE(readWholeFile(target + ".zs"), expected);
@@ -235,11 +241,16 @@ class Spine : public QObject {
   void chooseSuffix_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("missing") << "/tmp/a" << "/tmp/a.zs";
-    QTest::newRow("present") << "/tmp/a.zs" << "/tmp/a.zs";
-    QTest::newRow("capitals") << "/tmp/a.ZS" << "/tmp/a.ZS.zs";
-    QTest::newRow("inside a folder name") << "/tmp/x.zs/a" << "/tmp/x.zs/a";
-    QTest::newRow("cancel at first") << "" << ".zs";
+    QTest::newRow("missing") << "/tmp/a"
+                             << "/tmp/a.zs";
+    QTest::newRow("present") << "/tmp/a.zs"
+                             << "/tmp/a.zs";
+    QTest::newRow("capitals") << "/tmp/a.ZS"
+                              << "/tmp/a.ZS.zs";
+    QTest::newRow("inside a folder name") << "/tmp/x.zs/a"
+                                          << "/tmp/x.zs/a";
+    QTest::newRow("cancel at first") << ""
+                                     << ".zs";
   }
   void chooseSuffix() {
     QFETCH(QString, chosen);
@@ -322,11 +333,16 @@ class Spine : public QObject {
   void batchCounting_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("count");
-    QTest::newRow("three ids, final break") << "a\nb\nc\n" << "3";
-    QTest::newRow("three ids, no final break") << "a\nb\nc" << "3";
-    QTest::newRow("empty line counts") << "a\n\nc" << "3";
-    QTest::newRow("empty box") << "" << "0";
-    QTest::newRow("a single break") << "\n" << "1";
+    QTest::newRow("three ids, final break") << "a\nb\nc\n"
+                                            << "3";
+    QTest::newRow("three ids, no final break") << "a\nb\nc"
+                                               << "3";
+    QTest::newRow("empty line counts") << "a\n\nc"
+                                       << "3";
+    QTest::newRow("empty box") << ""
+                               << "0";
+    QTest::newRow("a single break") << "\n"
+                                    << "1";
   }
   void batchCounting() {
     QFETCH(QString, typed);
@@ -399,7 +415,11 @@ class Spine : public QObject {
   void multiLineBoxRoundTrip() {
     test::Harness h;
     auto f = test::open("CraftingWindow");
-    const QString text = QString::fromUtf8("a\xc2\xa0" "b\r\n\r\nc\xe2\x80\xa8" "d\t\xf0\x9f\x98\x80" "e\xcc\x81\r\n");
+    const QString text = QString::fromUtf8(
+        "a\xc2\xa0"
+        "b\r\n\r\nc\xe2\x80\xa8"
+        "d\t\xf0\x9f\x98\x80"
+        "e\xcc\x81\r\n");
     f->setText("编辑框1", text);
     QCOMPARE(f->text("编辑框1"), text);
     f->append("编辑框1", "x\r\n");

@@ -59,10 +59,13 @@ class StageWindows : public QObject {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("scriptBox");
     QTest::addColumn<QString>("text");
-    QTest::newRow("GameStage") << "GameStageWindow" << "编辑框1"
+    QTest::newRow("GameStage") << "GameStageWindow"
+                               << "编辑框1"
                                << "import crafttweaker.item.IItemStack;\r\n"
                                   "import crafttweaker.item.IIngredient;\r\n";
-    QTest::newRow("GameStage2") << "GameStage2Window" << "编辑框2" << "";
+    QTest::newRow("GameStage2") << "GameStage2Window"
+                                << "编辑框2"
+                                << "";
   }
   void opening() {
     QFETCH(QString, window);
@@ -81,11 +84,11 @@ class StageWindows : public QObject {
         << "mods.DimensionStages.addDimensionStage('nether_access',-1);\r\n";
     QTest::newRow("dimension, empty")
         << "添加维度限制" << QStringList{} << "mods.DimensionStages.addDimensionStage('',);\r\n";
-    QTest::newRow("item")
-        << "添加维度限制1" << QStringList{"编辑框4", "铁器 时代", "编辑框3", "ore:ingotIron"}
-        << "mods.ItemStages.addItemStage('铁器 时代',<ore:ingotIron>);\r\n";
-    QTest::newRow("item, empty")
-        << "添加维度限制1" << QStringList{} << "mods.ItemStages.addItemStage('',<>);\r\n";
+    QTest::newRow("item") << "添加维度限制1"
+                          << QStringList{"编辑框4", "铁器 时代", "编辑框3", "ore:ingotIron"}
+                          << "mods.ItemStages.addItemStage('铁器 时代',<ore:ingotIron>);\r\n";
+    QTest::newRow("item, empty") << "添加维度限制1" << QStringList{}
+                                 << "mods.ItemStages.addItemStage('',<>);\r\n";
     QTest::newRow("import, no separator, semicolon")
         << "添加维度限制3" << QStringList{"编辑框8", "_nether"}
         << "import scripts.crafttweaker.stages.stage_nether;\r\n";
@@ -93,25 +96,34 @@ class StageWindows : public QObject {
         << "添加维度限制3" << QStringList{} << "import scripts.crafttweaker.stages.stage;\r\n";
     QTest::newRow("add stage") << "添加维度限制4" << QStringList{"编辑框9", "two"}
                                << "addGameStage('two');\r\n";
-    QTest::newRow("add stage, empty") << "添加维度限制4" << QStringList{} << "addGameStage('');\r\n";
+    QTest::newRow("add stage, empty")
+        << "添加维度限制4" << QStringList{} << "addGameStage('');\r\n";
     QTest::newRow("remove stage") << "添加维度限制5" << QStringList{"编辑框10", "three"}
                                   << "removeGameStage('three');\r\n";
     QTest::newRow("staged shaped recipe")
-        << "添加一个配方1"
-        << QStringList{"编辑框12", "smith", "编辑框13", "minecraft:anvil", "编辑框11", "2",
-                       "a", "<a:1>", "b", "<b:2>", "c", "<c:3>", "d", "<d:4>", "e", "<e:5>",
-                       "f", "<f:6>", "g", "<g:7>", "h", "<h:8>", "i", "<i:9>",
-                       "编辑框5", "minecraft:creeper"}
+        << "添加一个配方1" << QStringList{"编辑框12", "smith",
+                                          "编辑框13", "minecraft:anvil",
+                                          "编辑框11", "2",
+                                          "a",        "<a:1>",
+                                          "b",        "<b:2>",
+                                          "c",        "<c:3>",
+                                          "d",        "<d:4>",
+                                          "e",        "<e:5>",
+                                          "f",        "<f:6>",
+                                          "g",        "<g:7>",
+                                          "h",        "<h:8>",
+                                          "i",        "<i:9>",
+                                          "编辑框5",  "minecraft:creeper"}
         << "mods.recipestages.Recipes.addShaped('smith',<minecraft:anvil>*2,"
            "[[<a:1>,<b:2>,<c:3>],[<d:4>,<e:5>,<f:6>],[<g:7>,<h:8>,<i:9>]]);\r\n";
     QTest::newRow("staged shaped recipe, form texts")
         << "添加一个配方1" << QStringList{}
         << "mods.recipestages.Recipes.addShaped('',<必填>*1,"
            "[[null,null,null],[null,null,null],[null,null,null]]);\r\n";
-    QTest::newRow("stage colour")
-        << "添加一个配方2"
-        << QStringList{"编辑框19", "gold", "编辑框18", "255", "编辑框21", "215", "编辑框20", "0"}
-        << "mods.tieredtooltips.colorStage('gold','255','215','0');\r\n";
+    QTest::newRow("stage colour") << "添加一个配方2"
+                                  << QStringList{"编辑框19", "gold", "编辑框18", "255",
+                                                 "编辑框21", "215",  "编辑框20", "0"}
+                                  << "mods.tieredtooltips.colorStage('gold','255','215','0');\r\n";
     QTest::newRow("stage colour, empty")
         << "添加一个配方2" << QStringList{} << "mods.tieredtooltips.colorStage('','','','');\r\n";
     QTest::newRow("whole mod")
@@ -146,8 +158,8 @@ class StageWindows : public QObject {
     QTest::newRow("hidden block")
         << "修改工作台配方6" << QStringList{"编辑框6", "miner", "编辑框1", "minecraft:diamond_ore"}
         << "mods.orestages.OreStages.addReplacement('miner',<minecraft:diamond_ore>);\r\n";
-    QTest::newRow("hidden block, empty")
-        << "修改工作台配方6" << QStringList{} << "mods.orestages.OreStages.addReplacement('',<>);\r\n";
+    QTest::newRow("hidden block, empty") << "修改工作台配方6" << QStringList{}
+                                         << "mods.orestages.OreStages.addReplacement('',<>);\r\n";
     QTest::newRow("unfamiliar item")
         << "修改工作台配方1" << QStringList{"编辑框4", "魔法", "编辑框3", "botania:manasteel"}
         << "mods.ItemStages.setUnfamiliarName('魔法',<botania:manasteel>);\r\n";
@@ -168,8 +180,8 @@ class StageWindows : public QObject {
     test::type(*f, "编辑框22", "tool");
     test::type(*f, "编辑框23", "part");
     test::type(*f, "编辑框9", "next");
-    for (const char* button : {"添加维度限制10", "添加维度限制10", "添加维度限制8", "添加维度限制9",
-                               "添加维度限制4"})
+    for (const char* button :
+         {"添加维度限制10", "添加维度限制10", "添加维度限制8", "添加维度限制9", "添加维度限制4"})
       test::click(*f, button);
     QCOMPARE(splitLines(f->text("编辑框1")),
              (QStringList{"import crafttweaker.item.IItemStack;",
@@ -189,36 +201,45 @@ class StageWindows : public QObject {
     QTest::addColumn<QString>("checkBox");
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("appended");
-    QTest::newRow("mob")
-        << "GameStageWindow" << "编辑框1" << "添加维度限制2" << "选择框3"
-        << QStringList{"编辑框6", "night", "编辑框5", "typed:mob"}
-        << "mods.MobStages.addStage('night','minecraft:zombie');\r\n"
-           "mods.MobStages.toggleSpawner('minecraft:zombie',true);\r\n"
-           "mods.MobStages.addStage('night','ore:logWood');\r\n"
-           "mods.MobStages.toggleSpawner('ore:logWood',true);\r\n"
-           "mods.MobStages.addStage('night','twilightforest:naga');\r\n"
-           "mods.MobStages.toggleSpawner('twilightforest:naga',true);\r\n";
+    QTest::newRow("mob") << "GameStageWindow"
+                         << "编辑框1"
+                         << "添加维度限制2"
+                         << "选择框3" << QStringList{"编辑框6", "night", "编辑框5", "typed:mob"}
+                         << "mods.MobStages.addStage('night','minecraft:zombie');\r\n"
+                            "mods.MobStages.toggleSpawner('minecraft:zombie',true);\r\n"
+                            "mods.MobStages.addStage('night','ore:logWood');\r\n"
+                            "mods.MobStages.toggleSpawner('ore:logWood',true);\r\n"
+                            "mods.MobStages.addStage('night','twilightforest:naga');\r\n"
+                            "mods.MobStages.toggleSpawner('twilightforest:naga',true);\r\n";
     QTest::newRow("recipe of item")
-        << "GameStageWindow" << "编辑框1" << "添加维度限制6" << "选择框1"
-        << QStringList{"编辑框14", "craft", "编辑框15", "typed:item"}
+        << "GameStageWindow"
+        << "编辑框1"
+        << "添加维度限制6"
+        << "选择框1" << QStringList{"编辑框14", "craft", "编辑框15", "typed:item"}
         << "mods.recipestages.Recipes.setRecipeStage('craft',<minecraft:zombie>);\r\n"
            "mods.recipestages.Recipes.setRecipeStage('craft',<ore:logWood>);\r\n"
            "mods.recipestages.Recipes.setRecipeStage('craft',<twilightforest:naga>);\r\n";
     QTest::newRow("recipe by name")
-        << "GameStageWindow" << "编辑框1" << "添加维度限制7" << "选择框2"
-        << QStringList{"编辑框17", "craft", "编辑框16", "typed:item"}
+        << "GameStageWindow"
+        << "编辑框1"
+        << "添加维度限制7"
+        << "选择框2" << QStringList{"编辑框17", "craft", "编辑框16", "typed:item"}
         << "mods.recipestages.Recipes.setRecipeStage('craft','minecraft:zombie');\r\n"
            "mods.recipestages.Recipes.setRecipeStage('craft','ore:logWood');\r\n"
            "mods.recipestages.Recipes.setRecipeStage('craft','twilightforest:naga');\r\n";
     QTest::newRow("hidden block")
-        << "GameStage2Window" << "编辑框2" << "修改工作台配方6" << "选择框2"
-        << QStringList{"编辑框6", "", "编辑框1", "typed:block"}
+        << "GameStage2Window"
+        << "编辑框2"
+        << "修改工作台配方6"
+        << "选择框2" << QStringList{"编辑框6", "", "编辑框1", "typed:block"}
         << "mods.orestages.OreStages.addReplacement('',<minecraft:zombie>);\r\n"
            "mods.orestages.OreStages.addReplacement('',<ore:logWood>);\r\n"
            "mods.orestages.OreStages.addReplacement('',<twilightforest:naga>);\r\n";
     QTest::newRow("unfamiliar item")
-        << "GameStage2Window" << "编辑框2" << "修改工作台配方1" << "选择框1"
-        << QStringList{"编辑框4", "seen", "编辑框3", "typed:item"}
+        << "GameStage2Window"
+        << "编辑框2"
+        << "修改工作台配方1"
+        << "选择框1" << QStringList{"编辑框4", "seen", "编辑框3", "typed:item"}
         << "mods.ItemStages.setUnfamiliarName('seen',<minecraft:zombie>);\r\n"
            "mods.ItemStages.setUnfamiliarName('seen',<ore:logWood>);\r\n"
            "mods.ItemStages.setUnfamiliarName('seen',<twilightforest:naga>);\r\n";
@@ -237,7 +258,7 @@ class StageWindows : public QObject {
     QVERIFY(f->checked(checkBox));
     QCOMPARE(press(*f, scriptBox, typed, button), appended);
     QCOMPARE(press(*f, scriptBox, {}, button), appended);  // again: appended once more
-    QCOMPARE(h.fake.messages.size(), 1);                    // only the batch import's own
+    QCOMPARE(h.fake.messages.size(), 1);                   // only the batch import's own
   }
 
   // A list file left from an earlier run is not used: nothing was stored in this one.
@@ -260,11 +281,10 @@ class StageWindows : public QObject {
   void gameStage2CheckBoxesIndependent_data() {
     QTest::addColumn<QString>("ticked");
     QTest::addColumn<QString>("appended");
-    QTest::newRow("block row ticked")
-        << "选择框2"
-        << "mods.orestages.OreStages.addReplacement('b',<x:one>);\r\n"
-           "mods.orestages.OreStages.addReplacement('b',<x:two>);\r\n"
-           "mods.ItemStages.setUnfamiliarName('i',<typed:item>);\r\n";
+    QTest::newRow("block row ticked") << "选择框2"
+                                      << "mods.orestages.OreStages.addReplacement('b',<x:one>);\r\n"
+                                         "mods.orestages.OreStages.addReplacement('b',<x:two>);\r\n"
+                                         "mods.ItemStages.setUnfamiliarName('i',<typed:item>);\r\n";
     QTest::newRow("item row ticked")
         << "选择框1"
         << "mods.orestages.OreStages.addReplacement('b',<typed:block>);\r\n"
@@ -298,8 +318,10 @@ class StageWindows : public QObject {
         << false << QByteArray("minecraft:zombie\r\n")
         << "mods.recipestages.Recipes.setRecipeStage('s',<minecraft:zombie>);\r\n"
         << "写入了 1 个";
-    QTest::newRow("emptied") << false << QByteArray() << "" << "写入了 0 个";
-    QTest::newRow("removed") << true << QByteArray() << "" << "写入了 0 个";
+    QTest::newRow("emptied") << false << QByteArray() << ""
+                             << "写入了 0 个";
+    QTest::newRow("removed") << true << QByteArray() << ""
+                             << "写入了 0 个";
   }
   void listFileShortenedFromOutside() {
     QFETCH(bool, removed);
@@ -325,8 +347,10 @@ class StageWindows : public QObject {
   void exportHandsOverTheScriptBox_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("scriptBox");
-    QTest::newRow("GameStage") << "GameStageWindow" << "编辑框1";
-    QTest::newRow("GameStage2") << "GameStage2Window" << "编辑框2";
+    QTest::newRow("GameStage") << "GameStageWindow"
+                               << "编辑框1";
+    QTest::newRow("GameStage2") << "GameStage2Window"
+                                << "编辑框2";
   }
   void exportHandsOverTheScriptBox() {
     QFETCH(QString, window);

@@ -94,7 +94,7 @@ class TextServices : public QObject {
     QVERIFY(QDir().mkpath(portable));
     QVERIFY(QDir().mkpath(installed));
     QVERIFY(isPortableFolder(portable, installed));
-    QVERIFY(!isPortableFolder(installed, installed));        // installed, even when writable
+    QVERIFY(!isPortableFolder(installed, installed));          // installed, even when writable
     QVERIFY(!isPortableFolder(h.path("nowhere"), installed));  // missing folder
     QVERIFY(!isPortableFolder(QString(), installed));
   }

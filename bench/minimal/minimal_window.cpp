@@ -3,14 +3,13 @@
 // peak memory, then ends. With --label the window holds one label with a Chinese caption: the
 // cost of the first text that any window shows (Qt's font database and a CJK fallback font).
 
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QWidget>
 
 #include <cstdio>
+#include <sys/resource.h>
 
 #include "support/painted.h"
 

@@ -48,9 +48,7 @@ class Report {
                 met ? "met" : "MISSED");
   }
   // A ratio printed for comparison only.
-  void ratio(const char* what, double value) {
-    std::printf("   %-58s %10.2fx\n", what, value);
-  }
+  void ratio(const char* what, double value) { std::printf("   %-58s %10.2fx\n", what, value); }
   void note(const char* text) { std::printf("   %s\n", text); }
   void skip(const char* why) { std::printf("   skipped: %s\n", why); }
   void fail(const char* why) {

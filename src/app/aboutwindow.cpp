@@ -14,9 +14,8 @@ const FormSpec& aboutForm() {
       466,
       {
           picture("图片框1", ":/assets/about.png", 16, 16, 296, 304),
-          label("标签1",
-                "\r\n\r\n\r\n\r\n\r\nTessaform,版本号：Zari 1.0.1.4\r\n\r\n\r\n",
-                8, 336, 296, 40),
+          label("标签1", "\r\n\r\n\r\n\r\n\r\nTessaform,版本号：Zari 1.0.1.4\r\n\r\n\r\n", 8, 336,
+                296, 40),
       }};
   return spec;
 }

@@ -41,7 +41,9 @@ void store(FormWindow& f) {
   message(&f, QStringLiteral("写入完毕！"));
 }
 
-void setupBatch(FormWindow& f) { f.onClick("按钮1", [&f] { store(f); }); }
+void setupBatch(FormWindow& f) {
+  f.onClick("按钮1", [&f] { store(f); });
+}
 
 const WindowRegistration registration(&batchForm, &setupBatch);
 

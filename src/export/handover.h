@@ -8,7 +8,7 @@ namespace tf {
 
 class FormWindow;
 
-void exportScript(FormWindow& opener, const QString& script);      // opens ExportWindow
-void exportJson(FormWindow& opener, const QString& json);          // opens JsonExportWindow
+void exportScript(FormWindow& opener, const QString& script);  // opens ExportWindow
+void exportJson(FormWindow& opener, const QString& json);      // opens JsonExportWindow
 
 }  // namespace tf

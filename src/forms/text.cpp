@@ -73,7 +73,10 @@ bool isUtf8CutShort(const QByteArray& bytes) {
   while (lead >= 0 && bytes.size() - lead <= 3 && (uchar(bytes[lead]) & 0xC0) == 0x80) --lead;
   if (lead < 0) return false;
   const uchar b = uchar(bytes[lead]);
-  const qsizetype needed = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
+  const qsizetype needed = (b & 0xE0) == 0xC0   ? 2
+                           : (b & 0xF0) == 0xE0 ? 3
+                           : (b & 0xF8) == 0xF0 ? 4
+                                                : 0;
   return bytes.size() - lead < needed && isValidUtf8(QByteArrayView(bytes).first(lead));
 }
 

@@ -20,8 +20,7 @@ class FakePlatform : public Platform {
     QString title;
   };
 
-  void showMessage(QWidget* parent, const QString& text, int flags,
-                   const QString& title) override;
+  void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter) override;
   QDate today() override { return date; }
   qint64 randomInt(qint64 lo, qint64 hi) override;

@@ -3,10 +3,10 @@
 namespace tf {
 namespace {
 
-ControlSpec make(const char* name, ControlKind kind, const char* text, int x, int y, int w,
-                 int h, unsigned options = kNoOption) {
-  return ControlSpec{QString::fromUtf8(name), kind, QString::fromUtf8(text), {}, x, y, w, h,
-                     options};
+ControlSpec make(const char* name, ControlKind kind, const char* text, int x, int y, int w, int h,
+                 unsigned options = kNoOption) {
+  return ControlSpec{
+      QString::fromUtf8(name), kind, QString::fromUtf8(text), {}, x, y, w, h, options};
 }
 
 QStringList toList(std::initializer_list<const char*> items) {
@@ -26,12 +26,11 @@ ControlSpec button(const char* name, const char* caption, int x, int y, int w, i
 ControlSpec edit(const char* name, const char* text, int x, int y, int w, int h) {
   return make(name, ControlKind::Edit, text, x, y, w, h);
 }
-ControlSpec memo(const char* name, const char* text, int x, int y, int w, int h,
-                 unsigned options) {
+ControlSpec memo(const char* name, const char* text, int x, int y, int w, int h, unsigned options) {
   return make(name, ControlKind::Memo, text, x, y, w, h, options);
 }
-ControlSpec combo(const char* name, std::initializer_list<const char*> items, int x, int y,
-                  int w, int h) {
+ControlSpec combo(const char* name, std::initializer_list<const char*> items, int x, int y, int w,
+                  int h) {
   ControlSpec c = make(name, ControlKind::Combo, "", x, y, w, h);
   c.items = toList(items);
   return c;

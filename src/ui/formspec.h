@@ -14,10 +14,10 @@ namespace tf {
 enum class ControlKind {
   Label,
   Button,
-  Edit,        // single-line edit box
-  Memo,        // multi-line edit box
-  Combo,       // editable drop-down
-  ComboList,   // drop-down list: pick only
+  Edit,       // single-line edit box
+  Memo,       // multi-line edit box
+  Combo,      // editable drop-down
+  ComboList,  // drop-down list: pick only
   Check,
   Progress,
   Picture,     // shows an image resource
@@ -51,10 +51,9 @@ struct FormSpec {
 ControlSpec label(const char* name, const char* caption, int x, int y, int w, int h);
 ControlSpec button(const char* name, const char* caption, int x, int y, int w, int h);
 ControlSpec edit(const char* name, const char* text, int x, int y, int w, int h);
-ControlSpec memo(const char* name, const char* text, int x, int y, int w, int h,
-                 unsigned options);
-ControlSpec combo(const char* name, std::initializer_list<const char*> items, int x, int y,
-                  int w, int h);
+ControlSpec memo(const char* name, const char* text, int x, int y, int w, int h, unsigned options);
+ControlSpec combo(const char* name, std::initializer_list<const char*> items, int x, int y, int w,
+                  int h);
 ControlSpec comboList(const char* name, std::initializer_list<const char*> items, int x, int y,
                       int w, int h);
 ControlSpec check(const char* name, const char* caption, int x, int y, int w, int h);

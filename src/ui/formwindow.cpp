@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -37,8 +37,8 @@ class CaptionButton : public QPushButton {
     option.text.clear();
     p.drawControl(QStyle::CE_PushButton, option);
     const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::ButtonText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, fromCrLf(text()));
   }
 };
@@ -161,9 +161,7 @@ void FormWindow::build() {
         w = cb;
         break;
       }
-      case ControlKind::Check:
-        w = new QCheckBox(c.text, this);
-        break;
+      case ControlKind::Check: w = new QCheckBox(c.text, this); break;
       case ControlKind::Progress: {
         auto* p = new QProgressBar(this);
         p->setRange(0, 100);
@@ -178,8 +176,7 @@ void FormWindow::build() {
         w = l;
         break;
       }
-      case ControlKind::FileDialog:
-        break;  // not drawn; chooseFile() shows it
+      case ControlKind::FileDialog: break;  // not drawn; chooseFile() shows it
     }
     if (w == nullptr) continue;
     w->setObjectName(c.name);

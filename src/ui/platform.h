@@ -45,8 +45,7 @@ void message(QWidget* parent, const QString& text, int flags = kMessageOk,
 // The platform that the program uses: Qt's boxes and dialogs.
 class QtPlatform : public Platform {
  public:
-  void showMessage(QWidget* parent, const QString& text, int flags,
-                   const QString& title) override;
+  void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter) override;
   QDate today() override;
   qint64 randomInt(qint64 lo, qint64 hi) override;

@@ -60,10 +60,10 @@ void remove(FormWindow& f) {
     f.append("编辑框1", "recipes.remove(<" + f.text("编辑框2") + ">,false);\r\n");
   if (mode == QStringLiteral("删除一个无序合成"))
     f.append("编辑框1", "recipes.removeShapeless(<" + f.text("编辑框2") + ">,<" +
-                           f.text("编辑框3") + ">,false);\r\n");
+                            f.text("编辑框3") + ">,false);\r\n");
   if (mode == QStringLiteral("删除一个有序合成"))
-    f.append("编辑框1", "recipes.removeShaped(<" + f.text("编辑框2") + ">,<" +
-                           f.text("编辑框3") + ">);\r\n");
+    f.append("编辑框1",
+             "recipes.removeShaped(<" + f.text("编辑框2") + ">,<" + f.text("编辑框3") + ">);\r\n");
 }
 
 // The recipe's name is the typed name followed by a random number, so that two recipes made
@@ -73,10 +73,10 @@ void addShaped(FormWindow& f) {
   const QString typedName = f.text("编辑框4");
   f.setText("编辑框4", typedName + numberToText(r));
   f.append("编辑框1", "recipes.addShaped('CTa" + f.text("编辑框4") + "',<" + f.text("编辑框13") +
-                         ">*" + f.text("编辑框5") + ",[[" + f.text("a") + "," + f.text("b") +
-                         "," + f.text("c") + "],[" + f.text("d") + "," + f.text("e") + "," +
-                         f.text("f") + "],[" + f.text("g") + "," + f.text("h") + "," +
-                         f.text("i") + "]]);\r\n");
+                          ">*" + f.text("编辑框5") + ",[[" + f.text("a") + "," + f.text("b") + "," +
+                          f.text("c") + "],[" + f.text("d") + "," + f.text("e") + "," +
+                          f.text("f") + "],[" + f.text("g") + "," + f.text("h") + "," +
+                          f.text("i") + "]]);\r\n");
   f.setText("编辑框4", typedName);
 }
 

@@ -54,10 +54,11 @@ void setupFurnace(FormWindow& f) {
   f.onClick("修改工作台配方", [&f] { remove(f); });
   f.onClick("修改工作台配方1", [&f] {
     f.append("编辑框2", "furnace.addRecipe(<" + f.text("编辑框4") + ">,<" + f.text("编辑框5") +
-                           ">," + f.text("编辑框6") + ");\r\n");
+                            ">," + f.text("编辑框6") + ");\r\n");
   });
   f.onClick("修改工作台配方2", [&f] {
-    f.append("编辑框2", "furnace.setFuel(<" + f.text("编辑框7") + ">," + f.text("编辑框8") + ");\r\n");
+    f.append("编辑框2",
+             "furnace.setFuel(<" + f.text("编辑框7") + ">," + f.text("编辑框8") + ");\r\n");
   });
   f.onClick("添加一个配方2", [&f] { values().exportBuffer += toBytes(f.text("编辑框2")); });
 }

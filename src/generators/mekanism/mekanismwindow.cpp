@@ -111,9 +111,7 @@ void setupHub(FormWindow& f) {
   f.onClick("按钮1", [&f] { openWindow("CodeTerminalWindow", &f); });
   f.onClick("按钮2", [&f] { openWindow("MekanismMachineSelectWindow", &f); });
   // Exporting leaves the script as it is: a later export writes it all again.
-  f.onClick("按钮3", [&f] {
-    exportScript(f, values().mekanismScript);
-  });
+  f.onClick("按钮3", [&f] { exportScript(f, values().mekanismScript); });
 }
 
 const FormSpec& selectForm() {

@@ -5,6 +5,7 @@
 // button, the pieces of its line; this file holds the one behaviour they all share.
 
 #include <QString>
+
 #include <vector>
 
 #include "ui/formspec.h"

@@ -41,15 +41,13 @@ void setupExNihilo(FormWindow& f) {
   // The mesh's name is part of the method's name: "IronMesh" calls addIronMeshRecipe.
   f.onClick("修改工作台配方1", [&f] {
     f.append("编辑框1", "Sieve.add" + f.text("组合框1") + "Recipe(<" + f.text("a5") + ">,<" +
-                           f.text("a6") + ">," + f.text("a7") + ");\r\n");
+                            f.text("a6") + ">," + f.text("a7") + ");\r\n");
   });
   f.onClick("修改工作台配方7", [&f] {
     f.append("编辑框1", "mods.exnihilocreatio.Heat.addRecipe(<" + f.text("a") + ">," +
-                           f.text("a1") + ");\r\n");
+                            f.text("a1") + ");\r\n");
   });
-  f.onClick("修改工作台配方2", [&f] {
-    exportScript(f, f.text("编辑框1"));
-  });
+  f.onClick("修改工作台配方2", [&f] { exportScript(f, f.text("编辑框1")); });
 
   f.append("编辑框1", "import mods.exnihilocreatio.Sieve;\r\n");
 }

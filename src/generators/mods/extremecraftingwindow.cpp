@@ -19,10 +19,9 @@ QString slotName(int n) { return QStringLiteral("编辑框") + QString::number(n
 FormSpec buildExtremeCraftingForm() {
   FormSpec spec{"ExtremeCraftingWindow", "", 944, 667, {}};
   spec.controls.reserve(kGridSide * kGridSide + 9);
-  spec.controls.push_back(
-      label("标签8",
-            "特殊要求！这里的命名ID前后要加尖括号“<>”，如\r\nminecraft:egg变为<minecraft:egg>↓",
-            168, 16, 544, 48));
+  spec.controls.push_back(label(
+      "标签8", "特殊要求！这里的命名ID前后要加尖括号“<>”，如\r\nminecraft:egg变为<minecraft:egg>↓",
+      168, 16, 544, 48));
   for (int n = 1; n <= kGridSide * kGridSide; ++n) {
     const int row = (n - 1) / kGridSide;
     const int column = (n - 1) % kGridSide;
@@ -65,11 +64,9 @@ void setupExtremeCrafting(FormWindow& f) {
   // The grid stays as it is, so the next recipe starts from this one.
   f.onClick("修改工作台配方1", [&f] {
     f.append("编辑框93", f.text("a") + f.text("编辑框92") + "> * " + f.text("编辑框91") + ", " +
-                            gridRows(f) + ");\r\n");
+                             gridRows(f) + ");\r\n");
   });
-  f.onClick("修改工作台配方7", [&f] {
-    exportScript(f, f.text("编辑框93"));
-  });
+  f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text("编辑框93")); });
 }
 
 const WindowRegistration registration(&extremeCraftingForm, &setupExtremeCrafting);

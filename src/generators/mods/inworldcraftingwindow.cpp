@@ -84,27 +84,25 @@ const FormSpec& inWorldCraftingForm() {
 void setupInWorldCrafting(FormWindow& f) {
   f.onClick("修改工作台配方10", [&f] {
     f.append("编辑框5", "mods.inworldcrafting.FluidToFluid.transform(<liquid:" + f.text("编辑框4") +
-                           ">, <liquid:" + f.text("编辑框1") + ">, [<" + f.text("编辑框2") +
-                           "> *" + f.text("编辑框3") + "]);\r\n");
+                            ">, <liquid:" + f.text("编辑框1") + ">, [<" + f.text("编辑框2") +
+                            "> *" + f.text("编辑框3") + "]);\r\n");
   });
   f.onClick("修改工作台配方1", [&f] {
     f.append("编辑框5", "mods.inworldcrafting.FluidToItem.transform(<" + f.text("编辑框6") +
-                           ">, <liquid:" + f.text("编辑框8") + ">, [<" + f.text("编辑框9") +
-                           ">]" + f.text("组合框1") + ");\r\n");
+                            ">, <liquid:" + f.text("编辑框8") + ">, [<" + f.text("编辑框9") + ">]" +
+                            f.text("组合框1") + ");\r\n");
   });
   f.onClick("修改工作台配方2", [&f] {
     f.append("编辑框5", "mods.inworldcrafting.ExplosionCrafting.explodeItemRecipe(<" +
-                           f.text("编辑框10") + ">.firstItem, <" + f.text("编辑框7") + ">," +
-                           f.text("编辑框11") + ");\r\n");
+                            f.text("编辑框10") + ">.firstItem, <" + f.text("编辑框7") + ">," +
+                            f.text("编辑框11") + ");\r\n");
   });
   f.onClick("修改工作台配方3", [&f] {
     f.append("编辑框5", "mods.inworldcrafting.FireCrafting.addRecipe(<" + f.text("编辑框13") +
-                           ">, <" + f.text("编辑框14") + "> *" + f.text("编辑框12") + "," +
-                           f.text("编辑框15") + ");\r\n");
+                            ">, <" + f.text("编辑框14") + "> *" + f.text("编辑框12") + "," +
+                            f.text("编辑框15") + ");\r\n");
   });
-  f.onClick("修改工作台配方7", [&f] {
-    exportScript(f, f.text("编辑框5"));
-  });
+  f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text("编辑框5")); });
 }
 
 const WindowRegistration registration(&inWorldCraftingForm, &setupInWorldCrafting);

@@ -84,17 +84,14 @@ struct Slot {
 };
 
 const Slot kSlots[] = {
-    {"按钮3", "head", "编辑框3", ">, 1, ", "q"},
-    {"按钮4", "chest", "编辑框4", ">, 1, ", "w"},
-    {"按钮5", "legs", "编辑框5", ">, 1, ", "e"},
-    {"按钮6", "feet", "编辑框6", ">, 1, ", "r"},
+    {"按钮3", "head", "编辑框3", ">, 1, ", "q"},     {"按钮4", "chest", "编辑框4", ">, 1, ", "w"},
+    {"按钮5", "legs", "编辑框5", ">, 1, ", "e"},     {"按钮6", "feet", "编辑框6", ">, 1, ", "r"},
     {"按钮7", "mainhand", "编辑框7", ">, 1 ,", "t"},
 };
 
 void appendSlot(FormWindow& f, const Slot& s) {
   f.append(kScriptBox, values().armorGroupVar + f.text("b") + s.name + f.text("a") + ", <" +
-                           f.text(s.itemBox) + s.afterItem + f.text(s.probabilityBox) +
-                           "));\r\n");
+                           f.text(s.itemBox) + s.afterItem + f.text(s.probabilityBox) + "));\r\n");
 }
 
 void createGroup(FormWindow& f) {
@@ -123,9 +120,7 @@ void setupMobEquipment(FormWindow& f) {
   f.onClick("按钮1", [&f] { createGroup(f); });
   f.onClick("按钮2", [&f] { createEntity(f); });
   for (const Slot& s : kSlots) f.onClick(s.button, [&f, &s] { appendSlot(f, s); });
-  f.onClick("修改工作台配方7", [&f] {
-    exportScript(f, f.text(kScriptBox));
-  });
+  f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text(kScriptBox)); });
 
   // The form's third import line is finished and the fourth added.
   f.append(kScriptBox, "\r\nimport mods.armoreablemobs.ArmorGroup; \r\n");

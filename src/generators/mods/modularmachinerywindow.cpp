@@ -27,8 +27,8 @@ const FormSpec& modularMachineryForm() {
           edit("编辑框6", "", 408, 81, 136, 24),
           label("标签7", "合成编号(务必英文)", 8, 121, 112, 40),
           button("修改工作台配方6",
-                 "创建合成起始代码（请填写完前两行后再点击，务必点击此按钮后再继续生成）", 288,
-                 121, 256, 40),
+                 "创建合成起始代码（请填写完前两行后再点击，务必点击此按钮后再继续生成）", 288, 121,
+                 256, 40),
           edit("编辑框2", "", 136, 132, 136, 24),
           button("修改工作台配方2", "能量设定", 8, 177, 96, 40),
           label("标签1", "数值", 288, 177, 96, 40),
@@ -44,8 +44,8 @@ const FormSpec& modularMachineryForm() {
           edit("编辑框7", "", 136, 355, 136, 24),
           label("标签4", "数量", 296, 355, 80, 24),
           edit("编辑框9", "1", 400, 355, 136, 24),
-          label("标签11", "流体输入输出只需填写该流体的英文名（minecraft:water变为water）", 8,
-                384, 528, 32),
+          label("标签11", "流体输入输出只需填写该流体的英文名（minecraft:water变为water）", 8, 384,
+                528, 32),
           button("修改工作台配方5", "增加流体输入", 8, 416, 96, 40),
           edit("编辑框13", "", 136, 432, 136, 24),
           label("标签8", "数量", 296, 432, 80, 24),
@@ -96,12 +96,12 @@ void finishAndExport(FormWindow& f) {
 void setupModularMachinery(FormWindow& f) {
   f.onClick("修改工作台配方6", [&f] {
     f.append("编辑框1", "val craft = RecipeBuilder.newBuilder('" + f.text("编辑框2") + "','" +
-                           f.text("编辑框4") + "'," + f.text("编辑框6") + ");\r\n");
+                            f.text("编辑框4") + "'," + f.text("编辑框6") + ");\r\n");
   });
   f.onClick("修改工作台配方2", [&f] { addEnergy(f); });
   f.onClick("修改工作台配方1", [&f] {
     f.append("编辑框1", "craft.addItemInput(<" + f.text("编辑框5") + ">*" + f.text("编辑框8") +
-                           ").setChance(" + f.text("编辑框14") + ");\r\n");
+                            ").setChance(" + f.text("编辑框14") + ");\r\n");
   });
   f.onClick("修改工作台配方3", [&f] {
     f.append("编辑框1",
@@ -109,11 +109,11 @@ void setupModularMachinery(FormWindow& f) {
   });
   f.onClick("修改工作台配方5", [&f] {
     f.append("编辑框1", "craft.addFluidInput(<liquid:" + f.text("编辑框13") + ">*" +
-                           f.text("编辑框11") + ");\r\n");
+                            f.text("编辑框11") + ");\r\n");
   });
   f.onClick("修改工作台配方4", [&f] {
     f.append("编辑框1", "craft.addFluidOutput(<liquid:" + f.text("编辑框12") + ">*" +
-                           f.text("编辑框10") + ");\r\n");
+                            f.text("编辑框10") + ");\r\n");
   });
   // A new script: the imports again, every other box as it is.
   f.onClick("修改工作台配方8", [&f] {

@@ -127,20 +127,20 @@ QString recipeByNameLine(const QString& stage, const QString& name) {
 
 void addStagedShaped(FormWindow& f) {
   f.append("编辑框1", "mods.recipestages.Recipes.addShaped('" + f.text("编辑框12") + "',<" +
-                         f.text("编辑框13") + ">*" + f.text("编辑框11") + ",[[" + f.text("a") +
-                         "," + f.text("b") + "," + f.text("c") + "],[" + f.text("d") + "," +
-                         f.text("e") + "," + f.text("f") + "],[" + f.text("g") + "," +
-                         f.text("h") + "," + f.text("i") + "]]);\r\n");
+                          f.text("编辑框13") + ">*" + f.text("编辑框11") + ",[[" + f.text("a") +
+                          "," + f.text("b") + "," + f.text("c") + "],[" + f.text("d") + "," +
+                          f.text("e") + "," + f.text("f") + "],[" + f.text("g") + "," +
+                          f.text("h") + "," + f.text("i") + "]]);\r\n");
 }
 
 void setupGameStage(FormWindow& f) {
   f.onClick("添加维度限制", [&f] {
     f.append("编辑框1", "mods.DimensionStages.addDimensionStage('" + f.text("编辑框7") + "'," +
-                           f.text("编辑框2") + ");\r\n");
+                            f.text("编辑框2") + ");\r\n");
   });
   f.onClick("添加维度限制1", [&f] {
     f.append("编辑框1", "mods.ItemStages.addItemStage('" + f.text("编辑框4") + "',<" +
-                           f.text("编辑框3") + ">);\r\n");
+                            f.text("编辑框3") + ">);\r\n");
   });
   f.onClick("添加维度限制3", [&f] { f.append("编辑框1", stageImportLine(f.text("编辑框8"))); });
   f.onClick("添加维度限制4",
@@ -150,12 +150,12 @@ void setupGameStage(FormWindow& f) {
   f.onClick("添加一个配方1", [&f] { addStagedShaped(f); });
   f.onClick("添加一个配方2", [&f] {
     f.append("编辑框1", "mods.tieredtooltips.colorStage('" + f.text("编辑框19") + "','" +
-                           f.text("编辑框18") + "','" + f.text("编辑框21") + "','" +
-                           f.text("编辑框20") + "');\r\n");
+                            f.text("编辑框18") + "','" + f.text("编辑框21") + "','" +
+                            f.text("编辑框20") + "');\r\n");
   });
   f.onClick("添加维度限制11", [&f] {
     f.append("编辑框1", "mods.recipestages.Recipes.setRecipeStageByMod('" + f.text("编辑框26") +
-                           "','" + f.text("编辑框25") + "');\r\n");
+                            "','" + f.text("编辑框25") + "');\r\n");
   });
   // These three end without a line break: what is appended next continues on their line.
   f.onClick("添加维度限制8", [&f] {
@@ -174,9 +174,7 @@ void setupGameStage(FormWindow& f) {
                        {"添加维度限制6", "选择框1", "编辑框14", "编辑框15", &recipeOfItemLine},
                        {"添加维度限制7", "选择框2", "编辑框17", "编辑框16", &recipeByNameLine},
                    });
-  f.onClick("修改工作台配方7", [&f] {
-    exportScript(f, f.text("编辑框1"));
-  });
+  f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text("编辑框1")); });
 
   f.append("编辑框1", "import crafttweaker.item.IItemStack;\r\n");
   f.append("编辑框1", "import crafttweaker.item.IIngredient;\r\n");

@@ -17,7 +17,7 @@ struct BatchRow {
   const char* button;
   const char* checkBox;  // ticked: one id after another from the list file
   const char* stageBox;
-  const char* idBox;     // read only while the check box is not ticked
+  const char* idBox;  // read only while the check box is not ticked
   RowLines lines;
 };
 
