@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "support/benchkit.h"
-#include "ui/formspec.h"
+#include "ui/declaration.h"
 #include "ui/registry.h"
 
 using namespace tf;
@@ -41,8 +41,11 @@ int main(int argc, char* argv[]) {
       report.skip(qPrintable(QStringLiteral("this build has no ") + window));
       continue;
     }
-    const FormSpec empty{
-        QStringLiteral("EmptyWindow"), QString(), probe->spec().width, probe->spec().height, {}};
+    const FormDeclaration empty{QStringLiteral("EmptyWindow"),
+                                QString(),
+                                probe->declaration().width,
+                                probe->declaration().height,
+                                {}};
     probe.reset();
     std::vector<double> own, bare;
     for (int r = 0; r < kRuns; ++r) {

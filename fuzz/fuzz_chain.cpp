@@ -74,7 +74,7 @@ QHash<QString, QString> typeAll(FuzzedDataProvider& in, FormWindow& f, const QSt
     typed.insert(box, textFrom(in));
     type(f, box, typed.value(box));
   }
-  const QStringList items = f.controlSpec(QStringLiteral("组合框1")).items;
+  const QStringList items = f.controlDeclaration(QStringLiteral("组合框1")).items;
   const int pick = in.ConsumeIntegralInRange<int>(0, int(items.size()));
   const QString mode = pick < items.size() ? items.at(pick) : textFrom(in);
   f.setText(QStringLiteral("组合框1"), mode);

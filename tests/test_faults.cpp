@@ -250,7 +250,7 @@ class Faults : public QObject {
     test::Harness h;
     for (const QString& window : registeredWindows()) {
       auto f = buildWindow(window);
-      for (const ControlSpec& c : f->spec().controls)
+      for (const ControlDeclaration& c : f->declaration().controls)
         if (c.kind == ControlKind::Memo)
           QTest::addRow("%s %s", qPrintable(window), qPrintable(c.name)) << window << c.name;
     }

@@ -28,7 +28,7 @@ void enter(FormWindow& f, const QString& name, const QString& text) {
 // Every box of the window with its text.
 QHash<QString, QString> boxTexts(const FormWindow& f) {
   QHash<QString, QString> texts;
-  for (const ControlSpec& c : f.spec().controls)
+  for (const ControlDeclaration& c : f.declaration().controls)
     if (c.kind == ControlKind::Edit || c.kind == ControlKind::Combo) texts[c.name] = f.text(c.name);
   return texts;
 }

@@ -197,7 +197,7 @@ class ModWindowsB : public QObject {
     test::Harness h;
     auto f = test::open("ExtremeCraftingWindow");
     QCOMPARE(f->windowTitle(), QString());
-    QCOMPARE(f->spec().controls.size(), size_t(90));
+    QCOMPARE(f->declaration().controls.size(), size_t(90));
     QVERIFY(f->control("a")->x() >= f->width());
   }
 

@@ -25,10 +25,10 @@ class AllWindows : public QObject {
     test::Harness h;
     std::unique_ptr<FormWindow> f = test::open(window);
     QCOMPARE(f->objectName(), window);
-    QCOMPARE(f->size(), QSize(f->spec().width, f->spec().height));
+    QCOMPARE(f->size(), QSize(f->declaration().width, f->declaration().height));
     QCOMPARE(f->pos(), QPoint(50, 50));
-    QCOMPARE(f->windowTitle(), f->spec().title);
-    for (const ControlSpec& c : f->spec().controls) {
+    QCOMPARE(f->windowTitle(), f->declaration().title);
+    for (const ControlDeclaration& c : f->declaration().controls) {
       if (c.kind == ControlKind::FileDialog) continue;
       QWidget* w = f->control(c.name);
       QCOMPARE(w->objectName(), c.name);

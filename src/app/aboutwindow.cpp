@@ -6,8 +6,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& aboutForm() {
-  static const FormSpec spec{
+const FormDeclaration& aboutForm() {
+  static const FormDeclaration declaration{
       "AboutWindow",
       "关于",
       323,
@@ -17,7 +17,7 @@ const FormSpec& aboutForm() {
           label("标签1", "\r\n\r\n\r\n\r\n\r\nTessaform,版本号：Zari 1.0.1.4\r\n\r\n\r\n", 8, 336,
                 296, 40),
       }};
-  return spec;
+  return declaration;
 }
 
 const WindowRegistration registration(&aboutForm, nullptr);

@@ -11,8 +11,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& mainForm() {
-  static const FormSpec spec{
+const FormDeclaration& mainForm() {
+  static const FormDeclaration declaration{
       "MainWindow",
       "Tessaform",
       554,
@@ -41,7 +41,7 @@ const FormSpec& mainForm() {
           button("修改工作台配方", "修改工作台配方", 8, 376, 96, 40),
           button("修改工作台配方2", "修改熔炉配方", 112, 376, 96, 40),
       }};
-  return spec;
+  return declaration;
 }
 
 // Which window each button opens.

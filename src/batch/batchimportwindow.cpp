@@ -11,8 +11,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& batchForm() {
-  static const FormSpec spec{
+const FormDeclaration& batchForm() {
+  static const FormDeclaration declaration{
       "BatchImportWindow",
       "批量导入物品或方块id",
       499,
@@ -22,7 +22,7 @@ const FormSpec& batchForm() {
           label("标签1", "批量导入可以让你免受一行一行复制的痛苦！（每行一个）", 8, 0, 472, 32),
           memo("编辑框1", "", 0, 32, 496, 584, kNoOption),
       }};
-  return spec;
+  return declaration;
 }
 
 // The list is stored only when the file was really written: after a failed write the batch

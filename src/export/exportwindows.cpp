@@ -16,34 +16,36 @@ struct ExportKind {
   bool remembersPath;  // ExportWindow keeps the chosen path in LastExportPath
 };
 
-const FormSpec& exportForm() {
-  static const FormSpec spec{"ExportWindow",
-                             "导出",
-                             598,
-                             121,
-                             {
-                                 button("添加一个配方2", "写入脚本到", 8, 16, 112, 48),
-                                 edit("编辑框4", "", 128, 16, 456, 40),
-                                 button("添加一个配方1", "选择文件", 8, 64, 112, 24),
-                                 progress("进度条1", 128, 64, 456, 16),
-                                 fileDialog("通用对话框1", "ZenScript脚本|*.zs", 608, 56, 40, 24),
-                             }};
-  return spec;
+const FormDeclaration& exportForm() {
+  static const FormDeclaration declaration{
+      "ExportWindow",
+      "导出",
+      598,
+      121,
+      {
+          button("添加一个配方2", "写入脚本到", 8, 16, 112, 48),
+          edit("编辑框4", "", 128, 16, 456, 40),
+          button("添加一个配方1", "选择文件", 8, 64, 112, 24),
+          progress("进度条1", 128, 64, 456, 16),
+          fileDialog("通用对话框1", "ZenScript脚本|*.zs", 608, 56, 40, 24),
+      }};
+  return declaration;
 }
 
-const FormSpec& jsonExportForm() {
-  static const FormSpec spec{"JsonExportWindow",
-                             "",
-                             597,
-                             112,
-                             {
-                                 button("添加一个配方2", "写入脚本到", 8, 8, 112, 48),
-                                 edit("编辑框4", "", 128, 8, 456, 40),
-                                 button("添加一个配方1", "选择文件", 8, 56, 112, 24),
-                                 progress("进度条1", 128, 56, 456, 16),
-                                 fileDialog("通用对话框1", "JSON|*.json\r\n", 640, 40, 40, 24),
-                             }};
-  return spec;
+const FormDeclaration& jsonExportForm() {
+  static const FormDeclaration declaration{
+      "JsonExportWindow",
+      "",
+      597,
+      112,
+      {
+          button("添加一个配方2", "写入脚本到", 8, 8, 112, 48),
+          edit("编辑框4", "", 128, 8, 456, 40),
+          button("添加一个配方1", "选择文件", 8, 56, 112, 24),
+          progress("进度条1", 128, 56, 456, 16),
+          fileDialog("通用对话框1", "JSON|*.json\r\n", 640, 40, 40, 24),
+      }};
+  return declaration;
 }
 
 void choose(FormWindow& f, const ExportKind& kind) {

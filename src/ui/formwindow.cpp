@@ -87,21 +87,22 @@ int layer(ControlKind kind) {
 
 }  // namespace
 
-FormWindow::FormWindow(const FormSpec& spec, QWidget* parent) : QDialog(parent), spec_(spec) {
-  setObjectName(spec_.windowName);
-  setWindowTitle(spec_.title);
-  setFixedSize(spec_.width, spec_.height);
+FormWindow::FormWindow(const FormDeclaration& declaration, QWidget* parent)
+    : QDialog(parent), declaration_(declaration) {
+  setObjectName(declaration_.windowName);
+  setWindowTitle(declaration_.title);
+  setFixedSize(declaration_.width, declaration_.height);
   move(50, 50);
   build();
 }
 
 void FormWindow::build() {
-  for (qsizetype i = 0; i < qsizetype(spec_.controls.size()); ++i) {
-    const ControlSpec& c = spec_.controls[size_t(i)];
-    if (specIndex_.contains(c.name))
-      qFatal("%s: the control name %s is declared twice", qPrintable(spec_.windowName),
+  for (qsizetype i = 0; i < qsizetype(declaration_.controls.size()); ++i) {
+    const ControlDeclaration& c = declaration_.controls[size_t(i)];
+    if (controlIndex_.contains(c.name))
+      qFatal("%s: the control name %s is declared twice", qPrintable(declaration_.windowName),
              qPrintable(c.name));
-    specIndex_.insert(c.name, i);
+    controlIndex_.insert(c.name, i);
     QWidget* w = nullptr;
     switch (c.kind) {
       case ControlKind::Label: {
@@ -184,7 +185,7 @@ void FormWindow::build() {
     controls_.insert(c.name, w);
   }
   for (int level = 0; level <= 3; ++level)
-    for (const ControlSpec& c : spec_.controls)
+    for (const ControlDeclaration& c : declaration_.controls)
       if (layer(c.kind) == level) controls_.value(c.name)->raise();
 }
 
@@ -196,22 +197,23 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-const ControlSpec& FormWindow::controlSpec(const QString& name) const {
-  const auto it = specIndex_.constFind(name);
-  if (it == specIndex_.constEnd())
-    qFatal("%s has no control named %s", qPrintable(spec_.windowName), qPrintable(name));
-  return spec_.controls[size_t(*it)];
+const ControlDeclaration& FormWindow::controlDeclaration(const QString& name) const {
+  const auto it = controlIndex_.constFind(name);
+  if (it == controlIndex_.constEnd())
+    qFatal("%s has no control named %s", qPrintable(declaration_.windowName), qPrintable(name));
+  return declaration_.controls[size_t(*it)];
 }
 
 QWidget* FormWindow::control(const QString& name) const {
   QWidget* w = controls_.value(name);
   if (w == nullptr)
-    qFatal("%s has no visible control named %s", qPrintable(spec_.windowName), qPrintable(name));
+    qFatal("%s has no visible control named %s", qPrintable(declaration_.windowName),
+           qPrintable(name));
   return w;
 }
 
 QString FormWindow::text(const QString& name) const {
-  const ControlSpec& c = controlSpec(name);
+  const ControlDeclaration& c = controlDeclaration(name);
   switch (c.kind) {
     case ControlKind::Edit: return static_cast<QLineEdit*>(control(name))->text();
     case ControlKind::Memo: {
@@ -228,7 +230,7 @@ QString FormWindow::text(const QString& name) const {
 }
 
 void FormWindow::setText(const QString& name, const QString& text) {
-  const ControlSpec& c = controlSpec(name);
+  const ControlDeclaration& c = controlDeclaration(name);
   switch (c.kind) {
     case ControlKind::Edit: static_cast<QLineEdit*>(control(name))->setText(text); return;
     case ControlKind::Memo:
@@ -242,13 +244,13 @@ void FormWindow::setText(const QString& name, const QString& text) {
       return;
     }
     default:
-      qFatal("%s: %s holds no text that can be written", qPrintable(spec_.windowName),
+      qFatal("%s: %s holds no text that can be written", qPrintable(declaration_.windowName),
              qPrintable(name));
   }
 }
 
 void FormWindow::append(const QString& name, const QString& text) {
-  const ControlSpec& c = controlSpec(name);
+  const ControlDeclaration& c = controlDeclaration(name);
   if (text.isEmpty()) return;
   if (c.kind == ControlKind::Memo) {
     auto* m = static_cast<QPlainTextEdit*>(control(name));
@@ -262,44 +264,45 @@ void FormWindow::append(const QString& name, const QString& text) {
     e->setText(e->text() + text);
     return;
   }
-  qFatal("%s: cannot append to %s", qPrintable(spec_.windowName), qPrintable(name));
+  qFatal("%s: cannot append to %s", qPrintable(declaration_.windowName), qPrintable(name));
 }
 
 bool FormWindow::checked(const QString& name) const {
-  if (controlSpec(name).kind != ControlKind::Check)
-    qFatal("%s: %s is not a check box", qPrintable(spec_.windowName), qPrintable(name));
+  if (controlDeclaration(name).kind != ControlKind::Check)
+    qFatal("%s: %s is not a check box", qPrintable(declaration_.windowName), qPrintable(name));
   return static_cast<QCheckBox*>(control(name))->isChecked();
 }
 
 void FormWindow::setChecked(const QString& name, bool on) {
-  if (controlSpec(name).kind != ControlKind::Check)
-    qFatal("%s: %s is not a check box", qPrintable(spec_.windowName), qPrintable(name));
+  if (controlDeclaration(name).kind != ControlKind::Check)
+    qFatal("%s: %s is not a check box", qPrintable(declaration_.windowName), qPrintable(name));
   static_cast<QCheckBox*>(control(name))->setChecked(on);
 }
 
 void FormWindow::setProgress(const QString& name, int position) {
-  if (controlSpec(name).kind != ControlKind::Progress)
-    qFatal("%s: %s is not a progress bar", qPrintable(spec_.windowName), qPrintable(name));
+  if (controlDeclaration(name).kind != ControlKind::Progress)
+    qFatal("%s: %s is not a progress bar", qPrintable(declaration_.windowName), qPrintable(name));
   static_cast<QProgressBar*>(control(name))->setValue(position);
 }
 
 int FormWindow::progress(const QString& name) const {
-  if (controlSpec(name).kind != ControlKind::Progress)
-    qFatal("%s: %s is not a progress bar", qPrintable(spec_.windowName), qPrintable(name));
+  if (controlDeclaration(name).kind != ControlKind::Progress)
+    qFatal("%s: %s is not a progress bar", qPrintable(declaration_.windowName), qPrintable(name));
   return static_cast<QProgressBar*>(control(name))->value();
 }
 
 void FormWindow::onClick(const QString& name, std::function<void()> handler) {
   auto* b = qobject_cast<QPushButton*>(control(name));
   if (b == nullptr)
-    qFatal("%s: %s is not a button", qPrintable(spec_.windowName), qPrintable(name));
+    qFatal("%s: %s is not a button", qPrintable(declaration_.windowName), qPrintable(name));
   connect(b, &QPushButton::clicked, this, [h = std::move(handler)] { h(); });
 }
 
 QString FormWindow::chooseFile(const QString& dialogName) {
-  const ControlSpec& c = controlSpec(dialogName);
+  const ControlDeclaration& c = controlDeclaration(dialogName);
   if (c.kind != ControlKind::FileDialog)
-    qFatal("%s: %s is not a file dialog", qPrintable(spec_.windowName), qPrintable(dialogName));
+    qFatal("%s: %s is not a file dialog", qPrintable(declaration_.windowName),
+           qPrintable(dialogName));
   const QString chosen = platform().askFileName(this, c.text.trimmed());
   if (!chosen.isEmpty()) dialogFileNames_.insert(dialogName, chosen);
   return dialogFileNames_.value(dialogName);

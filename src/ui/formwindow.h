@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "ui/formspec.h"
+#include "ui/declaration.h"
 
 namespace tf {
 
@@ -15,15 +15,15 @@ class FormWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit FormWindow(const FormSpec& spec, QWidget* parent = nullptr);
+  explicit FormWindow(const FormDeclaration& declaration, QWidget* parent = nullptr);
 
-  const FormSpec& spec() const { return spec_; }
-  const QString& windowName() const { return spec_.windowName; }
+  const FormDeclaration& declaration() const { return declaration_; }
+  const QString& windowName() const { return declaration_.windowName; }
 
   // The control of that form name; a name the form does not have stops the program, so that a
   // misspelt name cannot pass unnoticed.
   QWidget* control(const QString& name) const;
-  const ControlSpec& controlSpec(const QString& name) const;
+  const ControlDeclaration& controlDeclaration(const QString& name) const;
 
   // An edit box's text (a multi-line box's lines joined with "\r\n"), a combo box's text, or a
   // label's or button's form caption.
@@ -50,9 +50,9 @@ class FormWindow : public QDialog {
  private:
   void build();
 
-  FormSpec spec_;
+  FormDeclaration declaration_;
   QHash<QString, QWidget*> controls_;
-  QHash<QString, qsizetype> specIndex_;
+  QHash<QString, qsizetype> controlIndex_;
   QHash<QString, QString> dialogFileNames_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <QMap>
 
-#include "ui/formspec.h"
+#include "ui/declaration.h"
 #include "ui/formwindow.h"
 #include "ui/platform.h"
 

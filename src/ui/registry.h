@@ -12,9 +12,9 @@ class QWidget;
 namespace tf {
 
 class FormWindow;
-struct FormSpec;
+struct FormDeclaration;
 
-using FormFn = const FormSpec& (*)();
+using FormFn = const FormDeclaration& (*)();
 using SetupFn = void (*)(FormWindow&);
 
 struct WindowRegistration {

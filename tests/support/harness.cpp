@@ -25,7 +25,7 @@ std::unique_ptr<FormWindow> open(const QString& windowName) {
 }
 
 bool topmostAtCentre(FormWindow& f, const QString& name) {
-  const ControlSpec& c = f.controlSpec(name);
+  const ControlDeclaration& c = f.controlDeclaration(name);
   QWidget* target = f.control(name);
   QWidget* hit = f.childAt(QPoint(c.x + c.w / 2, c.y + c.h / 2));
   return hit != nullptr && (hit == target || target->isAncestorOf(hit));

@@ -10,8 +10,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& craftingForm() {
-  static const FormSpec spec{
+const FormDeclaration& craftingForm() {
+  static const FormDeclaration declaration{
       "CraftingWindow",
       "合成",
       786,
@@ -51,7 +51,7 @@ const FormSpec& craftingForm() {
           button("添加一个配方2", "必点！把代码写入到总变量", 16, 393, 752, 48),
           memo("编辑框1", "", 16, 456, 752, 185, kScrollV),
       }};
-  return spec;
+  return declaration;
 }
 
 void remove(FormWindow& f) {

@@ -8,8 +8,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& furnaceForm() {
-  static const FormSpec spec{
+const FormDeclaration& furnaceForm() {
+  static const FormDeclaration declaration{
       "FurnaceWindow",
       "熔炉",
       710,
@@ -38,7 +38,7 @@ const FormSpec& furnaceForm() {
           button("添加一个配方2", "必点！把代码写入到总变量", 8, 240, 688, 48),
           memo("编辑框2", "", 16, 288, 664, 168, kScrollV),
       }};
-  return spec;
+  return declaration;
 }
 
 void remove(FormWindow& f) {

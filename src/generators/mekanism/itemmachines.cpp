@@ -8,7 +8,7 @@ namespace tf {
 namespace {
 
 // The metallurgic infuser's types, each already a quoted script string.
-ControlSpec infusionTypes(const char* name, int x, int y) {
+ControlDeclaration infusionTypes(const char* name, int x, int y) {
   return combo(name,
                {"\"OBSIDIAN\"", "\"BIO\"", "\"FUNGI\"", "\"REDSTONE\"", "\"DIAMOND\"", "\"TIN\"",
                 "\"CARBON\""},

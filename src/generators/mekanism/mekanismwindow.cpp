@@ -104,7 +104,7 @@ const MekanismForm& hub() {
   return declaration;
 }
 
-const FormSpec& hubForm() { return hub().form; }
+const FormDeclaration& hubForm() { return hub().form; }
 
 void setupHub(FormWindow& f) {
   connectRecipeButtons(f, hub().recipes);
@@ -114,29 +114,30 @@ void setupHub(FormWindow& f) {
   f.onClick("按钮3", [&f] { exportScript(f, values().mekanismScript); });
 }
 
-const FormSpec& selectForm() {
-  static const FormSpec spec{"MekanismMachineSelectWindow",
-                             "mek机器选择",
-                             577,
-                             202,
-                             {
-                                 button("修改工作台配方10", "化学压射室", 8, 8, 96, 40),
-                                 button("按钮1", "打开终端查看代码", 120, 8, 104, 40),
-                                 button("修改工作台配方1", "化学氧化机", 240, 8, 96, 40),
-                                 button("修改工作台配方2", "化学清洗机", 352, 8, 96, 40),
-                                 button("修改工作台配方3", "融合机", 464, 8, 96, 40),
-                                 button("修改工作台配方4", "磨粉机", 8, 64, 96, 40),
-                                 button("修改工作台配方5", "电解分离器", 120, 64, 96, 40),
-                                 button("修改工作台配方6", "充能冶炼炉", 240, 64, 96, 40),
-                                 button("修改工作台配方7", "富集仓", 352, 64, 96, 40),
-                                 button("修改工作台配方8", "冶金灌注机", 464, 64, 96, 40),
-                                 button("修改工作台配方9", "锇压缩机", 8, 120, 96, 40),
-                                 button("修改工作台配方11", "精密锯木厂", 120, 120, 96, 40),
-                                 button("修改工作台配方12", "加压反应室", 240, 120, 96, 40),
-                                 button("修改工作台配方13", "太阳能中子活化器", 352, 120, 96, 40),
-                                 button("修改工作台配方14", "热力蒸馏塔", 464, 120, 96, 40),
-                             }};
-  return spec;
+const FormDeclaration& selectForm() {
+  static const FormDeclaration declaration{
+      "MekanismMachineSelectWindow",
+      "mek机器选择",
+      577,
+      202,
+      {
+          button("修改工作台配方10", "化学压射室", 8, 8, 96, 40),
+          button("按钮1", "打开终端查看代码", 120, 8, 104, 40),
+          button("修改工作台配方1", "化学氧化机", 240, 8, 96, 40),
+          button("修改工作台配方2", "化学清洗机", 352, 8, 96, 40),
+          button("修改工作台配方3", "融合机", 464, 8, 96, 40),
+          button("修改工作台配方4", "磨粉机", 8, 64, 96, 40),
+          button("修改工作台配方5", "电解分离器", 120, 64, 96, 40),
+          button("修改工作台配方6", "充能冶炼炉", 240, 64, 96, 40),
+          button("修改工作台配方7", "富集仓", 352, 64, 96, 40),
+          button("修改工作台配方8", "冶金灌注机", 464, 64, 96, 40),
+          button("修改工作台配方9", "锇压缩机", 8, 120, 96, 40),
+          button("修改工作台配方11", "精密锯木厂", 120, 120, 96, 40),
+          button("修改工作台配方12", "加压反应室", 240, 120, 96, 40),
+          button("修改工作台配方13", "太阳能中子活化器", 352, 120, 96, 40),
+          button("修改工作台配方14", "热力蒸馏塔", 464, 120, 96, 40),
+      }};
+  return declaration;
 }
 
 // Which window each button opens.
@@ -169,17 +170,18 @@ void setupSelect(FormWindow& f) {
   }
 }
 
-const FormSpec& terminalForm() {
-  static const FormSpec spec{"CodeTerminalWindow",
-                             "魔改代码终端",
-                             903,
-                             309,
-                             {
-                                 memo("编辑框1", "", 0, 0, 896, 280, kScrollV | kTerminal),
-                                 button("按钮1", "更新", 832, 0, 64, 32),
-                                 button("按钮2", "写入", 832, 32, 64, 32),
-                             }};
-  return spec;
+const FormDeclaration& terminalForm() {
+  static const FormDeclaration declaration{
+      "CodeTerminalWindow",
+      "魔改代码终端",
+      903,
+      309,
+      {
+          memo("编辑框1", "", 0, 0, 896, 280, kScrollV | kTerminal),
+          button("按钮1", "更新", 832, 0, 64, 32),
+          button("按钮2", "写入", 832, 32, 64, 32),
+      }};
+  return declaration;
 }
 
 void setupTerminal(FormWindow& f) {

@@ -24,7 +24,7 @@ void connectRecipeButtons(FormWindow& f, const std::vector<RecipeButton>& recipe
   for (const RecipeButton& recipe : recipes) {
     for (const Piece& piece : recipe.chain) {
       if (!piece.isBox) continue;
-      const ControlKind kind = f.controlSpec(QString::fromUtf8(piece.value)).kind;
+      const ControlKind kind = f.controlDeclaration(QString::fromUtf8(piece.value)).kind;
       if (kind != ControlKind::Edit && kind != ControlKind::Combo && kind != ControlKind::ComboList)
         qFatal("%s: %s in the line of %s is no box", qPrintable(f.windowName()), piece.value,
                recipe.button);

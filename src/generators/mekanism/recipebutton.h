@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "ui/formspec.h"
+#include "ui/declaration.h"
 #include "ui/registry.h"
 
 namespace tf {
@@ -37,7 +37,7 @@ struct RecipeButton {
 
 // A Mekanism window: its form and its recipe buttons.
 struct MekanismForm {
-  FormSpec form;
+  FormDeclaration form;
   std::vector<RecipeButton> recipes;
 };
 
@@ -55,7 +55,7 @@ class MachineWindowRegistration {
   MachineWindowRegistration() : registration_(&form, &setup) {}
 
  private:
-  static const FormSpec& form() { return declaration().form; }
+  static const FormDeclaration& form() { return declaration().form; }
   static void setup(FormWindow& f) { connectRecipeButtons(f, declaration().recipes); }
 
   WindowRegistration registration_;

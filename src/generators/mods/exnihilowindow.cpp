@@ -10,8 +10,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& exNihiloForm() {
-  static const FormSpec spec{
+const FormDeclaration& exNihiloForm() {
+  static const FormDeclaration declaration{
       "ExNihiloWindow",
       "无中生有",
       508,
@@ -34,7 +34,7 @@ const FormSpec& exNihiloForm() {
           edit("a7", "", 352, 144, 136, 24),
           memo("编辑框1", "", 8, 176, 488, 152, kNoOption),
       }};
-  return spec;
+  return declaration;
 }
 
 void setupExNihilo(FormWindow& f) {

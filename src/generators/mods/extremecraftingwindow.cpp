@@ -16,35 +16,35 @@ constexpr int kGridSide = 9;
 // Slot n (from 1) is the box 编辑框n; rows and columns are counted from the top left.
 QString slotName(int n) { return QStringLiteral("编辑框") + QString::number(n); }
 
-FormSpec buildExtremeCraftingForm() {
-  FormSpec spec{"ExtremeCraftingWindow", "", 944, 667, {}};
-  spec.controls.reserve(kGridSide * kGridSide + 9);
-  spec.controls.push_back(label(
+FormDeclaration buildExtremeCraftingForm() {
+  FormDeclaration declaration{"ExtremeCraftingWindow", "", 944, 667, {}};
+  declaration.controls.reserve(kGridSide * kGridSide + 9);
+  declaration.controls.push_back(label(
       "标签8", "特殊要求！这里的命名ID前后要加尖括号“<>”，如\r\nminecraft:egg变为<minecraft:egg>↓",
       168, 16, 544, 48));
   for (int n = 1; n <= kGridSide * kGridSide; ++n) {
     const int row = (n - 1) / kGridSide;
     const int column = (n - 1) % kGridSide;
-    ControlSpec slot = edit("", "null", 32 + 96 * column, 72 + 40 * row, 88, 32);
+    ControlDeclaration slot = edit("", "null", 32 + 96 * column, 72 + 40 * row, 88, 32);
     slot.name = slotName(n);
-    spec.controls.push_back(std::move(slot));
+    declaration.controls.push_back(std::move(slot));
   }
-  spec.controls.push_back(label("标签9", "合成↓(这里不需要填\"<>\")", 356, 440, 216, 24));
-  spec.controls.push_back(button("修改工作台配方7", "完成并导出为zs文件", 32, 464, 256, 40));
-  spec.controls.push_back(label("标签7", "数量", 461, 471, 104, 24));
-  spec.controls.push_back(edit("编辑框92", "必填", 320, 472, 136, 24));
-  spec.controls.push_back(edit("编辑框91", "1", 573, 471, 136, 24));
-  spec.controls.push_back(button("修改工作台配方1", "添加合成", 736, 464, 160, 40));
-  spec.controls.push_back(memo("编辑框93", "", 24, 512, 880, 112, kScrollV | kScrollH));
+  declaration.controls.push_back(label("标签9", "合成↓(这里不需要填\"<>\")", 356, 440, 216, 24));
+  declaration.controls.push_back(button("修改工作台配方7", "完成并导出为zs文件", 32, 464, 256, 40));
+  declaration.controls.push_back(label("标签7", "数量", 461, 471, 104, 24));
+  declaration.controls.push_back(edit("编辑框92", "必填", 320, 472, 136, 24));
+  declaration.controls.push_back(edit("编辑框91", "1", 573, 471, 136, 24));
+  declaration.controls.push_back(button("修改工作台配方1", "添加合成", 736, 464, 160, 40));
+  declaration.controls.push_back(memo("编辑框93", "", 24, 512, 880, 112, kScrollV | kScrollH));
   // Out of sight beyond the right edge: the head of every recipe line.
-  spec.controls.push_back(edit(
+  declaration.controls.push_back(edit(
       "a", "mods.avaritia.ExtremeCrafting.addShaped(\"NAMEPLACEHOLDER\", <", 1112, 280, 56, 56));
-  return spec;
+  return declaration;
 }
 
-const FormSpec& extremeCraftingForm() {
-  static const FormSpec spec = buildExtremeCraftingForm();
-  return spec;
+const FormDeclaration& extremeCraftingForm() {
+  static const FormDeclaration declaration = buildExtremeCraftingForm();
+  return declaration;
 }
 
 // The grid as nine bracketed rows, top to bottom, each of its nine slots from left to right;

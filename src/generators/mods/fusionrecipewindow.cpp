@@ -13,8 +13,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& fusionForm() {
-  static const FormSpec spec{
+const FormDeclaration& fusionForm() {
+  static const FormDeclaration declaration{
       "FusionRecipeWindow",
       "龙之研究",
       603,
@@ -59,7 +59,7 @@ const FormSpec& fusionForm() {
           edit("材料头部", "            \"", 680, 432, 80, 32),
           edit("材料尾部", "\"", 712, 480, 80, 32),
       }};
-  return spec;
+  return declaration;
 }
 
 const char* const kJsonBox = "编辑框5";

@@ -12,8 +12,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& inWorldCraftingForm() {
-  static const FormSpec spec{
+const FormDeclaration& inWorldCraftingForm() {
+  static const FormDeclaration declaration{
       "InWorldCraftingWindow",
       "世界合成",
       1467,
@@ -76,7 +76,7 @@ const FormSpec& inWorldCraftingForm() {
           button("修改工作台配方7", "完成并导出为zs文件", 1192, 328, 256, 40),
           memo("编辑框5", "", 0, 384, 1448, 160, kScrollV),
       }};
-  return spec;
+  return declaration;
 }
 
 // Each line names the result first. "> *" has no blank after the asterisk, so the count

@@ -15,8 +15,8 @@ namespace {
 
 const char* const kScriptBox = "g";
 
-const FormSpec& mobEquipmentForm() {
-  static const FormSpec spec{
+const FormDeclaration& mobEquipmentForm() {
+  static const FormDeclaration declaration{
       "MobEquipmentWindow",
       "怪物装备魔改",
       659,
@@ -70,7 +70,7 @@ const FormSpec& mobEquipmentForm() {
           edit("a", "\"", 1016, 200, 104, 24),
           edit("b", ".addArmor(ArmorHandler.createArmorSlot(\"", 1040, 232, 56, 16),
       }};
-  return spec;
+  return declaration;
 }
 
 // One equipment slot: its name in the script, the boxes of its item and probability, and the

@@ -13,8 +13,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& modularMachineryForm() {
-  static const FormSpec spec{
+const FormDeclaration& modularMachineryForm() {
+  static const FormDeclaration declaration{
       "ModularMachineryWindow",
       "模块化机械",
       649,
@@ -58,7 +58,7 @@ const FormSpec& modularMachineryForm() {
           button("修改工作台配方7", "完成并导出为zs文件", 192, 522, 256, 40),
           memo("编辑框1", "", 8, 564, 624, 144, kScrollV),
       }};
-  return spec;
+  return declaration;
 }
 
 // Every script of this window starts with these imports.

@@ -18,8 +18,8 @@ const char* const kHint =
 
 const char* const kScriptBox = "编辑框11";
 
-const FormSpec& treeTweakerForm() {
-  static const FormSpec spec{
+const FormDeclaration& treeTweakerForm() {
+  static const FormDeclaration declaration{
       "TreeTweakerWindow",
       "TreeTweaker",
       482,
@@ -60,7 +60,7 @@ const FormSpec& treeTweakerForm() {
           // The quote character, out of sight beyond the right edge.
           edit("a", "\"", 536, 240, 32, 24),
       }};
-  return spec;
+  return declaration;
 }
 
 // One property line: the tree's stem, the method, and the typed value, quoted for texts and

@@ -13,8 +13,8 @@
 namespace tf {
 namespace {
 
-const FormSpec& gameStageForm() {
-  static const FormSpec spec{
+const FormDeclaration& gameStageForm() {
+  static const FormDeclaration declaration{
       "GameStageWindow",
       "GameStage",
       838,
@@ -109,7 +109,7 @@ const FormSpec& gameStageForm() {
           button("按钮7", "", 696, 472, 8, 176),
           button("按钮8", "", 280, 768, 8, 40),
       }};
-  return spec;
+  return declaration;
 }
 
 QString mobLines(const QString& stage, const QString& mob) {

@@ -31,7 +31,7 @@ enum ControlOption : unsigned {
   kTerminal = 1u << 2,  // Memo: green text on black
 };
 
-struct ControlSpec {
+struct ControlDeclaration {
   QString name;
   ControlKind kind;
   QString text;  // caption, initial text, image resource or filter
@@ -40,25 +40,26 @@ struct ControlSpec {
   unsigned options = kNoOption;
 };
 
-struct FormSpec {
+struct FormDeclaration {
   QString windowName;  // e.g. "CraftingWindow"
   QString title;
   int width = 0, height = 0;  // the inner area; controls are placed from its top left corner
-  std::vector<ControlSpec> controls;
+  std::vector<ControlDeclaration> controls;
 };
 
 // Short constructors, so that a declaration reads like the window's table.
-ControlSpec label(const char* name, const char* caption, int x, int y, int w, int h);
-ControlSpec button(const char* name, const char* caption, int x, int y, int w, int h);
-ControlSpec edit(const char* name, const char* text, int x, int y, int w, int h);
-ControlSpec memo(const char* name, const char* text, int x, int y, int w, int h, unsigned options);
-ControlSpec combo(const char* name, std::initializer_list<const char*> items, int x, int y, int w,
-                  int h);
-ControlSpec comboList(const char* name, std::initializer_list<const char*> items, int x, int y,
-                      int w, int h);
-ControlSpec check(const char* name, const char* caption, int x, int y, int w, int h);
-ControlSpec progress(const char* name, int x, int y, int w, int h);
-ControlSpec picture(const char* name, const char* resource, int x, int y, int w, int h);
-ControlSpec fileDialog(const char* name, const char* filter, int x, int y, int w, int h);
+ControlDeclaration label(const char* name, const char* caption, int x, int y, int w, int h);
+ControlDeclaration button(const char* name, const char* caption, int x, int y, int w, int h);
+ControlDeclaration edit(const char* name, const char* text, int x, int y, int w, int h);
+ControlDeclaration memo(const char* name, const char* text, int x, int y, int w, int h,
+                        unsigned options);
+ControlDeclaration combo(const char* name, std::initializer_list<const char*> items, int x, int y,
+                         int w, int h);
+ControlDeclaration comboList(const char* name, std::initializer_list<const char*> items, int x,
+                             int y, int w, int h);
+ControlDeclaration check(const char* name, const char* caption, int x, int y, int w, int h);
+ControlDeclaration progress(const char* name, int x, int y, int w, int h);
+ControlDeclaration picture(const char* name, const char* resource, int x, int y, int w, int h);
+ControlDeclaration fileDialog(const char* name, const char* filter, int x, int y, int w, int h);
 
 }  // namespace tf
