@@ -67,19 +67,20 @@ void whiteBoxBlackText(QWidget* w) {
   w->setPalette(p);
 }
 
-// Stacking, lowest first: big multi-line boxes, pictures and labels, input boxes, then buttons
-// and check boxes, so that a button lying on a box stays clickable.
-int layer(ControlKind kind) {
-  switch (kind) {
+// Stacking, lowest first: big multi-line boxes, separator bars (caption-less buttons that only
+// draw a bar), pictures and labels, input boxes, then buttons and check boxes, so that a button
+// lying on a box stays clickable and a bar never hides a caption.
+int layer(const ControlDeclaration& c) {
+  switch (c.kind) {
     case ControlKind::Memo: return 0;
     case ControlKind::Picture:
-    case ControlKind::Label: return 1;
+    case ControlKind::Label: return 2;
     case ControlKind::Edit:
     case ControlKind::Combo:
     case ControlKind::ComboList:
-    case ControlKind::Progress: return 2;
-    case ControlKind::Button:
-    case ControlKind::Check: return 3;
+    case ControlKind::Progress: return 3;
+    case ControlKind::Button: return c.text.isEmpty() ? 1 : 4;
+    case ControlKind::Check: return 4;
     case ControlKind::FileDialog: return -1;
   }
   return -1;
@@ -184,9 +185,9 @@ void FormWindow::build() {
     w->setGeometry(c.x, c.y, c.w, c.h);
     controls_.insert(c.name, w);
   }
-  for (int level = 0; level <= 3; ++level)
+  for (int level = 0; level <= 4; ++level)
     for (const ControlDeclaration& c : declaration_.controls)
-      if (layer(c.kind) == level) controls_.value(c.name)->raise();
+      if (layer(c) == level) controls_.value(c.name)->raise();
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
