@@ -45,10 +45,6 @@ const FormDeclaration& mainForm() {
 }
 
 // Which window each button opens.
-struct Navigation {
-  const char* button;
-  const char* window;
-};
 constexpr Navigation kNavigation[] = {
     {"修改工作台配方1", "ExportWindow"},
     {"修改工作台配方11", "BatchImportWindow"},
@@ -75,10 +71,7 @@ void greet(FormWindow& f) {
 }
 
 void setupMain(FormWindow& f) {
-  for (const Navigation& nav : kNavigation) {
-    const QString window = QString::fromUtf8(nav.window);
-    f.onClick(QString::fromUtf8(nav.button), [&f, window] { openWindow(window, &f); });
-  }
+  connectNavigation(f, kNavigation);
   f.onClick("修改工作台配方16", [&f] {
     message(&f, QStringLiteral("该功能仍在编写，请等待下次更新"), kMessageWarning);
   });

@@ -44,4 +44,13 @@ bool openWindow(const QString& name, QWidget* parent) {
 
 QStringList registeredWindows() { return entries().keys(); }
 
+void connectNavigation(FormWindow& f, std::span<const Navigation> table) {
+  for (const Navigation& nav : table) {
+    const QString window = QString::fromUtf8(nav.window);
+    if (!entries().contains(window))
+      qFatal("%s: no window named %s", qPrintable(f.windowName()), nav.window);
+    f.onClick(QString::fromUtf8(nav.button), [&f, window] { openWindow(window, &f); });
+  }
+}
+
 }  // namespace tf

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <span>
 
 class QWidget;
 
@@ -30,5 +31,15 @@ std::unique_ptr<FormWindow> buildWindow(const QString& name, QWidget* parent = n
 bool openWindow(const QString& name, QWidget* parent);
 
 QStringList registeredWindows();
+
+// A button that opens a window modally over the one that holds it.
+struct Navigation {
+  const char* button;
+  const char* window;
+};
+
+// Connects each button of the table to the window it opens. Every window named must exist, so
+// that a misspelt name stops the program when the window is built, not at a click.
+void connectNavigation(FormWindow& f, std::span<const Navigation> table);
 
 }  // namespace tf

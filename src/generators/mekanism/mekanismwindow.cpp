@@ -106,10 +106,14 @@ const MekanismForm& hub() {
 
 const FormDeclaration& hubForm() { return hub().form; }
 
+constexpr Navigation kHubNavigation[] = {
+    {"按钮1", "CodeTerminalWindow"},
+    {"按钮2", "MekanismMachineSelectWindow"},
+};
+
 void setupHub(FormWindow& f) {
   connectRecipeButtons(f, hub().recipes);
-  f.onClick("按钮1", [&f] { openWindow("CodeTerminalWindow", &f); });
-  f.onClick("按钮2", [&f] { openWindow("MekanismMachineSelectWindow", &f); });
+  connectNavigation(f, kHubNavigation);
   // Exporting leaves the script as it is: a later export writes it all again.
   f.onClick("按钮3", [&f] { exportScript(f, values().mekanismScript); });
 }
@@ -141,10 +145,6 @@ const FormDeclaration& selectForm() {
 }
 
 // Which window each button opens.
-struct Navigation {
-  const char* button;
-  const char* window;
-};
 constexpr Navigation kMachines[] = {
     {"修改工作台配方10", "ChemicalInjectionWindow"},
     {"按钮1", "CodeTerminalWindow"},
@@ -163,12 +163,7 @@ constexpr Navigation kMachines[] = {
     {"修改工作台配方14", "ThermalEvaporationWindow"},
 };
 
-void setupSelect(FormWindow& f) {
-  for (const Navigation& nav : kMachines) {
-    const QString window = QString::fromUtf8(nav.window);
-    f.onClick(QString::fromUtf8(nav.button), [&f, window] { openWindow(window, &f); });
-  }
-}
+void setupSelect(FormWindow& f) { connectNavigation(f, kMachines); }
 
 const FormDeclaration& terminalForm() {
   static const FormDeclaration declaration{
