@@ -90,6 +90,9 @@ int layer(const ControlDeclaration& c) {
 
 FormWindow::FormWindow(const FormDeclaration& declaration, QWidget* parent)
     : QDialog(parent), declaration_(declaration) {
+  // A window without an opener is the program's main window: an ordinary top-level window that
+  // desktops list and can minimise, not a dialog.
+  if (parent == nullptr) setWindowFlags(Qt::Window);
   setObjectName(declaration_.windowName);
   setWindowTitle(declaration_.title);
   setFixedSize(declaration_.width, declaration_.height);
