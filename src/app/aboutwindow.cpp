@@ -20,7 +20,7 @@ const FormDeclaration& aboutForm() {
   return declaration;
 }
 
-const WindowRegistration registration(&aboutForm, nullptr);
+const WindowRegistration registration("AboutWindow", &aboutForm, nullptr);
 
 }  // namespace
 }  // namespace tf

@@ -79,7 +79,7 @@ void setupMain(FormWindow& f) {
   QTimer::singleShot(0, &f, [&f] { greet(f); });
 }
 
-const WindowRegistration registration(&mainForm, &setupMain);
+const WindowRegistration registration("MainWindow", &mainForm, &setupMain);
 
 }  // namespace
 }  // namespace tf

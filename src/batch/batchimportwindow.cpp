@@ -45,7 +45,7 @@ void setupBatch(FormWindow& f) {
   f.onClick("按钮1", [&f] { store(f); });
 }
 
-const WindowRegistration registration(&batchForm, &setupBatch);
+const WindowRegistration registration("BatchImportWindow", &batchForm, &setupBatch);
 
 }  // namespace
 }  // namespace tf

@@ -82,8 +82,8 @@ void setupExport(FormWindow& f) {
 
 void setupJsonExport(FormWindow& f) { setupFamily(f, ExportKind{".json", false}); }
 
-const WindowRegistration exportRegistration(&exportForm, &setupExport);
-const WindowRegistration jsonRegistration(&jsonExportForm, &setupJsonExport);
+const WindowRegistration exportRegistration("ExportWindow", &exportForm, &setupExport);
+const WindowRegistration jsonRegistration("JsonExportWindow", &jsonExportForm, &setupJsonExport);
 
 }  // namespace
 }  // namespace tf

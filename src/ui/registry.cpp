@@ -21,16 +21,19 @@ QMap<QString, Entry>& entries() {
 
 }  // namespace
 
-WindowRegistration::WindowRegistration(FormFn form, SetupFn setup) {
-  const QString name = form().windowName;
-  if (entries().contains(name)) qFatal("window %s is registered twice", qPrintable(name));
-  entries().insert(name, Entry{form, setup});
+WindowRegistration::WindowRegistration(const char* name, FormFn form, SetupFn setup) {
+  const QString window = QString::fromUtf8(name);
+  if (entries().contains(window)) qFatal("window %s is registered twice", name);
+  entries().insert(window, Entry{form, setup});
 }
 
 std::unique_ptr<FormWindow> buildWindow(const QString& name, QWidget* parent) {
   const auto it = entries().constFind(name);
   if (it == entries().constEnd()) return nullptr;
-  auto window = std::make_unique<FormWindow>(it->form(), parent);
+  const FormDeclaration& declaration = it->form();
+  if (declaration.windowName != name)
+    qFatal("window %s is declared as %s", qPrintable(name), qPrintable(declaration.windowName));
+  auto window = std::make_unique<FormWindow>(declaration, parent);
   if (it->setup != nullptr) it->setup(*window);
   return window;
 }

@@ -18,8 +18,10 @@ struct FormDeclaration;
 using FormFn = const FormDeclaration& (*)();
 using SetupFn = void (*)(FormWindow&);
 
+// A window's name with the functions that declare and set it up. Nothing is built until the
+// window is opened, so the program's start does no work for the windows it does not show.
 struct WindowRegistration {
-  WindowRegistration(FormFn form, SetupFn setup);
+  WindowRegistration(const char* name, FormFn form, SetupFn setup);
 };
 
 // Builds the window afresh from its declaration and sets it up; nullptr for a name that no

@@ -86,7 +86,7 @@ void setupCrafting(FormWindow& f) {
   f.onClick("添加一个配方2", [&f] { values().exportBuffer += toBytes(f.text("编辑框1")); });
 }
 
-const WindowRegistration registration(&craftingForm, &setupCrafting);
+const WindowRegistration registration("CraftingWindow", &craftingForm, &setupCrafting);
 
 }  // namespace
 }  // namespace tf

@@ -63,7 +63,7 @@ void setupFurnace(FormWindow& f) {
   f.onClick("添加一个配方2", [&f] { values().exportBuffer += toBytes(f.text("编辑框2")); });
 }
 
-const WindowRegistration registration(&furnaceForm, &setupFurnace);
+const WindowRegistration registration("FurnaceWindow", &furnaceForm, &setupFurnace);
 
 }  // namespace
 }  // namespace tf

@@ -54,7 +54,8 @@ const MekanismForm& chemicalInjection() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&chemicalInjection> chemicalInjectionRegistration;
+const MachineWindowRegistration<&chemicalInjection> chemicalInjectionRegistration(
+    "ChemicalInjectionWindow");
 
 const MekanismForm& chemicalOxidizer() {
   static const MekanismForm declaration{
@@ -95,7 +96,8 @@ const MekanismForm& chemicalOxidizer() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&chemicalOxidizer> chemicalOxidizerRegistration;
+const MachineWindowRegistration<&chemicalOxidizer> chemicalOxidizerRegistration(
+    "ChemicalOxidizerWindow");
 
 const MekanismForm& chemicalWasher() {
   static const MekanismForm declaration{
@@ -139,7 +141,7 @@ const MekanismForm& chemicalWasher() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&chemicalWasher> chemicalWasherRegistration;
+const MachineWindowRegistration<&chemicalWasher> chemicalWasherRegistration("ChemicalWasherWindow");
 
 const MekanismForm& separator() {
   static const MekanismForm declaration{
@@ -184,7 +186,7 @@ const MekanismForm& separator() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&separator> separatorRegistration;
+const MachineWindowRegistration<&separator> separatorRegistration("SeparatorWindow");
 
 const MekanismForm& reaction() {
   static const MekanismForm declaration{
@@ -222,7 +224,7 @@ const MekanismForm& reaction() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&reaction> reactionRegistration;
+const MachineWindowRegistration<&reaction> reactionRegistration("ReactionWindow");
 
 const MekanismForm& solarNeutronActivator() {
   static const MekanismForm declaration{
@@ -247,7 +249,8 @@ const MekanismForm& solarNeutronActivator() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&solarNeutronActivator> solarNeutronActivatorRegistration;
+const MachineWindowRegistration<&solarNeutronActivator> solarNeutronActivatorRegistration(
+    "SolarNeutronActivatorWindow");
 
 const MekanismForm& thermalEvaporation() {
   static const MekanismForm declaration{
@@ -272,7 +275,8 @@ const MekanismForm& thermalEvaporation() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&thermalEvaporation> thermalEvaporationRegistration;
+const MachineWindowRegistration<&thermalEvaporation> thermalEvaporationRegistration(
+    "ThermalEvaporationWindow");
 
 }  // namespace
 }  // namespace tf

@@ -55,7 +55,7 @@ const MekanismForm& crusher() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&crusher> crusherRegistration;
+const MachineWindowRegistration<&crusher> crusherRegistration("CrusherWindow");
 
 const MekanismForm& enrichment() {
   static const MekanismForm declaration{
@@ -99,7 +99,7 @@ const MekanismForm& enrichment() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&enrichment> enrichmentRegistration;
+const MachineWindowRegistration<&enrichment> enrichmentRegistration("EnrichmentWindow");
 
 const MekanismForm& smelter() {
   static const MekanismForm declaration{
@@ -134,7 +134,7 @@ const MekanismForm& smelter() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&smelter> smelterRegistration;
+const MachineWindowRegistration<&smelter> smelterRegistration("SmelterWindow");
 
 const MekanismForm& sawmill() {
   static const MekanismForm declaration{
@@ -166,7 +166,7 @@ const MekanismForm& sawmill() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&sawmill> sawmillRegistration;
+const MachineWindowRegistration<&sawmill> sawmillRegistration("SawmillWindow");
 
 const MekanismForm& compressor() {
   static const MekanismForm declaration{
@@ -211,7 +211,7 @@ const MekanismForm& compressor() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&compressor> compressorRegistration;
+const MachineWindowRegistration<&compressor> compressorRegistration("CompressorWindow");
 
 const MekanismForm& combiner() {
   static const MekanismForm declaration{
@@ -258,7 +258,7 @@ const MekanismForm& combiner() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&combiner> combinerRegistration;
+const MachineWindowRegistration<&combiner> combinerRegistration("CombinerWindow");
 
 const MekanismForm& infuser() {
   static const MekanismForm declaration{
@@ -311,7 +311,7 @@ const MekanismForm& infuser() {
       }};
   return declaration;
 }
-const MachineWindowRegistration<&infuser> infuserRegistration;
+const MachineWindowRegistration<&infuser> infuserRegistration("InfuserWindow");
 
 }  // namespace
 }  // namespace tf

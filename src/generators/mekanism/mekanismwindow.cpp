@@ -185,9 +185,10 @@ void setupTerminal(FormWindow& f) {
   f.setText("编辑框1", values().mekanismScript);
 }
 
-const WindowRegistration hubRegistration(&hubForm, &setupHub);
-const WindowRegistration selectRegistration(&selectForm, &setupSelect);
-const WindowRegistration terminalRegistration(&terminalForm, &setupTerminal);
+const WindowRegistration hubRegistration("MekanismWindow", &hubForm, &setupHub);
+const WindowRegistration selectRegistration("MekanismMachineSelectWindow", &selectForm,
+                                            &setupSelect);
+const WindowRegistration terminalRegistration("CodeTerminalWindow", &terminalForm, &setupTerminal);
 
 }  // namespace
 }  // namespace tf

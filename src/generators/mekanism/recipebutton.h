@@ -52,7 +52,7 @@ void connectRecipeButtons(FormWindow& f, const std::vector<RecipeButton>& recipe
 template <const MekanismForm& (*declaration)()>
 class MachineWindowRegistration {
  public:
-  MachineWindowRegistration() : registration_(&form, &setup) {}
+  explicit MachineWindowRegistration(const char* name) : registration_(name, &form, &setup) {}
 
  private:
   static const FormDeclaration& form() { return declaration().form; }

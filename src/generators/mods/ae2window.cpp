@@ -57,7 +57,7 @@ void setupAe2(FormWindow& f) {
   f.append("编辑框1", "import mods.appliedenergistics2.Inscriber;\r\n");
 }
 
-const WindowRegistration registration(&ae2Form, &setupAe2);
+const WindowRegistration registration("Ae2Window", &ae2Form, &setupAe2);
 
 }  // namespace
 }  // namespace tf

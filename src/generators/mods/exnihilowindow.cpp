@@ -52,7 +52,7 @@ void setupExNihilo(FormWindow& f) {
   f.append("编辑框1", "import mods.exnihilocreatio.Sieve;\r\n");
 }
 
-const WindowRegistration registration(&exNihiloForm, &setupExNihilo);
+const WindowRegistration registration("ExNihiloWindow", &exNihiloForm, &setupExNihilo);
 
 }  // namespace
 }  // namespace tf

@@ -69,7 +69,8 @@ void setupExtremeCrafting(FormWindow& f) {
   f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text("编辑框93")); });
 }
 
-const WindowRegistration registration(&extremeCraftingForm, &setupExtremeCrafting);
+const WindowRegistration registration("ExtremeCraftingWindow", &extremeCraftingForm,
+                                      &setupExtremeCrafting);
 
 }  // namespace
 }  // namespace tf

@@ -138,7 +138,7 @@ void setupFusion(FormWindow& f) {
   f.onClick("修改工作台配方8", [&f] { finishAndExport(f); });
 }
 
-const WindowRegistration registration(&fusionForm, &setupFusion);
+const WindowRegistration registration("FusionRecipeWindow", &fusionForm, &setupFusion);
 
 }  // namespace
 }  // namespace tf

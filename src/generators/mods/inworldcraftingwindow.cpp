@@ -105,7 +105,8 @@ void setupInWorldCrafting(FormWindow& f) {
   f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text("编辑框5")); });
 }
 
-const WindowRegistration registration(&inWorldCraftingForm, &setupInWorldCrafting);
+const WindowRegistration registration("InWorldCraftingWindow", &inWorldCraftingForm,
+                                      &setupInWorldCrafting);
 
 }  // namespace
 }  // namespace tf

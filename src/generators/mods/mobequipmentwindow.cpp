@@ -126,7 +126,7 @@ void setupMobEquipment(FormWindow& f) {
   f.append(kScriptBox, "\r\nimport mods.armoreablemobs.ArmorGroup; \r\n");
 }
 
-const WindowRegistration registration(&mobEquipmentForm, &setupMobEquipment);
+const WindowRegistration registration("MobEquipmentWindow", &mobEquipmentForm, &setupMobEquipment);
 
 }  // namespace
 }  // namespace tf

@@ -125,7 +125,8 @@ void setupModularMachinery(FormWindow& f) {
   appendImports(f);
 }
 
-const WindowRegistration registration(&modularMachineryForm, &setupModularMachinery);
+const WindowRegistration registration("ModularMachineryWindow", &modularMachineryForm,
+                                      &setupModularMachinery);
 
 }  // namespace
 }  // namespace tf

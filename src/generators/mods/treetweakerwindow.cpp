@@ -116,7 +116,7 @@ void setupTreeTweaker(FormWindow& f) {
   f.setText(kScriptBox, "import mods.treetweaker.TreeFactory;\r\n");
 }
 
-const WindowRegistration registration(&treeTweakerForm, &setupTreeTweaker);
+const WindowRegistration registration("TreeTweakerWindow", &treeTweakerForm, &setupTreeTweaker);
 
 }  // namespace
 }  // namespace tf

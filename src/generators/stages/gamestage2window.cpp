@@ -57,7 +57,7 @@ void setupGameStage2(FormWindow& f) {
   f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text("编辑框2")); });
 }
 
-const WindowRegistration registration(&gameStage2Form, &setupGameStage2);
+const WindowRegistration registration("GameStage2Window", &gameStage2Form, &setupGameStage2);
 
 }  // namespace
 }  // namespace tf

@@ -180,7 +180,7 @@ void setupGameStage(FormWindow& f) {
   f.append("编辑框1", "import crafttweaker.item.IIngredient;\r\n");
 }
 
-const WindowRegistration registration(&gameStageForm, &setupGameStage);
+const WindowRegistration registration("GameStageWindow", &gameStageForm, &setupGameStage);
 
 }  // namespace
 }  // namespace tf
