@@ -12,6 +12,7 @@
 #include <memory>
 #include <sys/resource.h>
 
+#include "app/windowicon.h"
 #include "forms/values.h"
 #include "support/benchkit.h"
 #include "ui/registry.h"
@@ -34,7 +35,7 @@ int child(int argc, char* argv[]) {
   clock.start();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("tessaform"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  setProgramIdentity();  // as the program's own start does
   qAddPostRoutine(tf::resetValues);
   NoWaitingPlatform platform;
   setPlatform(&platform);
