@@ -3,6 +3,7 @@
 
 #include "forms/text.h"
 #include "forms/values.h"
+#include "generators/base/shapedgrid.h"
 #include "ui/formwindow.h"
 #include "ui/platform.h"
 #include "ui/registry.h"
@@ -73,10 +74,7 @@ void addShaped(FormWindow& f) {
   const QString typedName = f.text("编辑框4");
   f.setText("编辑框4", typedName + numberToText(r));
   f.append("编辑框1", "recipes.addShaped('CTa" + f.text("编辑框4") + "',<" + f.text("编辑框13") +
-                          ">*" + f.text("编辑框5") + ",[[" + f.text("a") + "," + f.text("b") + "," +
-                          f.text("c") + "],[" + f.text("d") + "," + f.text("e") + "," +
-                          f.text("f") + "],[" + f.text("g") + "," + f.text("h") + "," +
-                          f.text("i") + "]]);\r\n");
+                          ">*" + f.text("编辑框5") + "," + shapedGrid(f) + ");\r\n");
   f.setText("编辑框4", typedName);
 }
 

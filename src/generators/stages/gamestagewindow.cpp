@@ -6,6 +6,7 @@
 #include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
+#include "generators/base/shapedgrid.h"
 #include "generators/stages/stagerows.h"
 #include "ui/formwindow.h"
 #include "ui/registry.h"
@@ -127,10 +128,8 @@ QString recipeByNameLine(const QString& stage, const QString& name) {
 
 void addStagedShaped(FormWindow& f) {
   f.append("编辑框1", "mods.recipestages.Recipes.addShaped('" + f.text("编辑框12") + "',<" +
-                          f.text("编辑框13") + ">*" + f.text("编辑框11") + ",[[" + f.text("a") +
-                          "," + f.text("b") + "," + f.text("c") + "],[" + f.text("d") + "," +
-                          f.text("e") + "," + f.text("f") + "],[" + f.text("g") + "," +
-                          f.text("h") + "," + f.text("i") + "]]);\r\n");
+                          f.text("编辑框13") + ">*" + f.text("编辑框11") + "," + shapedGrid(f) +
+                          ");\r\n");
 }
 
 void setupGameStage(FormWindow& f) {
