@@ -7,6 +7,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Settings that the program remembers across runs (QSettings) are kept under this name.
+  QApplication::setOrganizationName(QStringLiteral("tessaform"));
   QApplication::setApplicationName(QStringLiteral("tessaform"));
   tf::setProgramIdentity();
   qAddPostRoutine(tf::resetValues);  // exit clean-up: release every program-wide value

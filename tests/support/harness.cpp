@@ -1,10 +1,16 @@
 #include "support/harness.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace tf::test {
 
 Harness::Harness() {
+  // Remembered settings (folders, the pack) live in a test-only place and start empty, so no
+  // test sees what another test or the user's own program remembered.
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings().clear();
   resetValues();
   setPlatform(&fake);
   setListFilePath(dir.filePath(QStringLiteral("临时文件.txt")));
