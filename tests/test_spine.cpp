@@ -247,8 +247,10 @@ class Spine : public QObject {
                              << "/tmp/a.zs";
     QTest::newRow("capitals") << "/tmp/a.ZS"
                               << "/tmp/a.ZS.zs";
-    QTest::newRow("inside a folder name") << "/tmp/x.zs/a"
-                                          << "/tmp/x.zs/a";
+    QTest::newRow("inside a folder name only") << "/tmp/x.zs/a"
+                                               << "/tmp/x.zs/a.zs";
+    QTest::newRow("inside the name") << "/tmp/x/a.zs.bak"
+                                     << "/tmp/x/a.zs.bak";
     QTest::newRow("cancel at first") << ""
                                      << ".zs";
   }

@@ -307,41 +307,64 @@ class StageWindows : public QObject {
     QCOMPARE(f->text("编辑框2"), appended);
   }
 
-  // The list file changed behind the program's back after "写入": the ids it still holds are
-  // written, and a warning says how many of the stored ones were.
-  void listFileShortenedFromOutside_data() {
+  // The list file changed behind the program's back after "写入" (another copy of the program
+  // stored its own list there): the row asks first, naming the file and both counts, and writes
+  // the ids the file now holds only when the user agrees. A removed file has nothing to use: a
+  // warning says that none of the stored ids were found.
+  void listFileChangedFromOutside_data() {
     QTest::addColumn<bool>("removed");
     QTest::addColumn<QByteArray>("fileNow");
+    QTest::addColumn<bool>("accept");
     QTest::addColumn<QString>("appended");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("one id left")
-        << false << QByteArray("minecraft:zombie\r\n")
-        << "mods.recipestages.Recipes.setRecipeStage('s',<minecraft:zombie>);\r\n"
-        << "写入了 1 个";
-    QTest::newRow("emptied") << false << QByteArray() << ""
-                             << "写入了 0 个";
-    QTest::newRow("removed") << true << QByteArray() << ""
+    QTest::addColumn<QString>("said");  // in the question, or in the warning without one
+    const QString zombie = "mods.recipestages.Recipes.setRecipeStage('s',<minecraft:zombie>);\r\n";
+    QTest::newRow("one id left, used")
+        << false << QByteArray("minecraft:zombie\r\n") << true << zombie << "现在的列表有 1 个id";
+    QTest::newRow("one id left, declined")
+        << false << QByteArray("minecraft:zombie\r\n") << false << ""
+        << "现在的列表有 1 个id";
+    QTest::newRow("emptied, used") << false << QByteArray() << true << ""
+                                   << "现在的列表有 0 个id";
+    QTest::newRow("removed") << true << QByteArray() << true << ""
                              << "写入了 0 个";
   }
-  void listFileShortenedFromOutside() {
+  void listFileChangedFromOutside() {
     QFETCH(bool, removed);
     QFETCH(QByteArray, fileNow);
+    QFETCH(bool, accept);
     QFETCH(QString, appended);
-    QFETCH(QString, written);
+    QFETCH(QString, said);
     test::Harness h;
     storeList(kThreeIds);
-    if (removed)
+    if (removed) {
       QVERIFY(QFile::remove(listFilePath()));
-    else
-      QVERIFY(writeWholeFile(listFilePath(), fileNow).isEmpty());
+    } else {
+      QFile file(listFilePath());  // as another program writes it
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      QCOMPARE(file.write(fileNow), fileNow.size());
+    }
+    h.fake.answers = {accept};
     auto f = test::open("GameStageWindow");
     test::click(*f, "选择框1");
     QCOMPARE(press(*f, "编辑框1", {"编辑框14", "s"}, "添加维度限制6"), appended);
-    QCOMPARE(h.fake.messages.size(), 2);
-    const FakePlatform::Message& warning = h.fake.messages.last();
-    QCOMPARE(warning.flags, int(kMessageWarning));
-    QVERIFY2(warning.text.contains(written) && warning.text.contains(" 3 个"),
-             qPrintable(warning.text));
+    if (removed) {
+      QVERIFY(h.fake.questions.isEmpty());
+      QCOMPARE(h.fake.messages.size(), 2);
+      const FakePlatform::Message& warning = h.fake.messages.last();
+      QCOMPARE(warning.flags, int(kMessageWarning));
+      QVERIFY2(warning.text.contains(said) && warning.text.contains(" 3 个"),
+               qPrintable(warning.text));
+      return;
+    }
+    QCOMPARE(h.fake.questions.size(), 1);
+    const QString asked = h.fake.questions.front().text;
+    QVERIFY(asked.startsWith("临时文件已被另一个程序修改……"));
+    QVERIFY2(
+        asked.contains(listFilePath()) && asked.contains("列表有 3 个id") && asked.contains(said),
+        qPrintable(asked));
+    QCOMPARE(h.fake.messages.size(), 1);  // only the batch import's own
+    QCOMPARE(values().batchCount,
+             accept ? QString::number(countLines(fromBytes(fileNow))) : QString("3"));
   }
 
   void exportHandsOverTheScriptBox_data() {

@@ -93,10 +93,11 @@ class TextServices : public QObject {
     const QString installed = h.path("usr/bin");
     QVERIFY(QDir().mkpath(portable));
     QVERIFY(QDir().mkpath(installed));
-    QVERIFY(isPortableFolder(portable, installed));
-    QVERIFY(!isPortableFolder(installed, installed));          // installed, even when writable
-    QVERIFY(!isPortableFolder(h.path("nowhere"), installed));  // missing folder
-    QVERIFY(!isPortableFolder(QString(), installed));
+    QVERIFY(QDir().mkpath(h.path("usr/share")));
+    QVERIFY(isPortableFolder(portable));
+    QVERIFY(!isPortableFolder(installed));          // installed, even when writable
+    QVERIFY(!isPortableFolder(h.path("nowhere")));  // missing folder
+    QVERIFY(!isPortableFolder(QString()));
   }
 
   void failedWriteKeepsOldFile() {

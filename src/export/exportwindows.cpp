@@ -50,16 +50,21 @@ const FormDeclaration& jsonExportForm() {
 
 void choose(FormWindow& f, const ExportKind& kind) {
   f.setText("编辑框4", f.chooseFile("通用对话框1"));
+  // The suffix is looked for in the file's own name: "pack.zs-scripts/recipes" still gets one.
   const QString suffix = QString::fromUtf8(kind.suffix);
-  if (findText(f.text("编辑框4"), suffix) == -1) f.setText("编辑框4", f.text("编辑框4") + suffix);
+  if (!fileNameContains(f.text("编辑框4"), suffix))
+    f.setText("编辑框4", f.text("编辑框4") + suffix);
   if (kind.remembersPath) values().lastExportPath = f.text("编辑框4");
 }
 
 // A write that cannot happen is reported as such, never as done; the target keeps its bytes.
+// A pasted path loses the blanks and line breaks at its ends; one that still holds a line break
+// or another control character names no file a user meant, and nothing is written.
 void write(FormWindow& f) {
   f.setProgress("进度条1", 100);
-  const QString path = f.text("编辑框4");
-  const QString failure = writeWholeFile(path, values().exportBuffer);
+  const QString path = trimmedPath(f.text("编辑框4"));
+  const QString problem = pathProblem(path);
+  const QString failure = problem.isEmpty() ? writeWholeFile(path, values().exportBuffer) : problem;
   if (!failure.isEmpty()) {
     f.setProgress("进度条1", 0);
     message(&f, QStringLiteral("写入失败：") + path + QStringLiteral("\r\n") + failure,

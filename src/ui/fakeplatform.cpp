@@ -8,6 +8,12 @@ void FakePlatform::showMessage(QWidget*, const QString& text, int flags, const Q
   messages.append(Message{text, flags, title});
 }
 
+bool FakePlatform::askQuestion(QWidget*, const QString& text, const QString& accept,
+                               const QString& reject, const QString& title) {
+  questions.append(Question{text, accept, reject, title});
+  return !answers.isEmpty() && answers.takeFirst();
+}
+
 QString FakePlatform::askFileName(QWidget*, const QString& filter) {
   filters.append(filter);
   return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();

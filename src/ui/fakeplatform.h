@@ -21,14 +21,25 @@ class FakePlatform : public Platform {
   };
 
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
+  bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
+                   const QString& reject, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter) override;
   QDate today() override { return date; }
   qint64 randomInt(qint64 lo, qint64 hi) override;
   void runModal(FormWindow& window) override;
 
+  struct Question {
+    QString text;
+    QString accept;
+    QString reject;
+    QString title;
+  };
+
   QList<Message> messages;
-  QStringList filters;      // the filter of each file dialog shown
-  QStringList fileAnswers;  // answers of the next file dialogs; "" or none left: cancel
+  QList<Question> questions;  // every question asked, in order
+  QList<bool> answers;        // the answers to the next questions; none left: the user declines
+  QStringList filters;        // the filter of each file dialog shown
+  QStringList fileAnswers;    // answers of the next file dialogs; "" or none left: cancel
   QDate date{2026, 1, 10};
   QList<qint64> randoms;  // the next random numbers; none left: the lower bound
   QStringList opened;     // the windows opened modally, in order

@@ -1,7 +1,11 @@
 #include "ui/platform.h"
 
+#include <QClipboard>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRandomGenerator>
 
 #include "ui/formwindow.h"
@@ -21,7 +25,58 @@ QString qtFilter(const QString& filter) {
   return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + u')';
 }
 
+// A zero-width space: a place where a line may break, drawn as nothing.
+constexpr QChar kBreak(0x200B);
+// The longest run of characters without a place to break that a box shows on one line.
+constexpr int kLongestRun = 16;
+
+// The text with places to break after every '/' and inside every long run without one, so
+// that the box's label can wrap it at any width.
+QString breakable(const QString& text) {
+  QString shown;
+  shown.reserve(text.size() + text.size() / kLongestRun + 8);
+  int run = 0;
+  for (const QChar c : text) {
+    shown += c;
+    if (c.isSpace()) {
+      run = 0;
+    } else if (c == u'/' || ++run >= kLongestRun) {
+      shown += kBreak;
+      run = 0;
+    }
+  }
+  return shown;
+}
+
+// Shows the breakable text; copies the text as given.
+class WrappingMessageBox : public QMessageBox {
+ public:
+  WrappingMessageBox(QWidget* parent, const QString& text) : QMessageBox(parent), text_(text) {
+    setText(breakable(text));
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event == QKeySequence::Copy) {
+      QGuiApplication::clipboard()->setText(text_);
+      event->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+
+ private:
+  QString text_;
+};
+
 }  // namespace
+
+std::unique_ptr<QMessageBox> buildMessageBox(QWidget* parent, const QString& text,
+                                             const QString& title) {
+  auto box = std::make_unique<WrappingMessageBox>(parent, text);
+  box->setWindowTitle(title);
+  return box;
+}
 
 Platform& platform() {
   static QtPlatform qt;
@@ -34,16 +89,33 @@ void message(QWidget* parent, const QString& text, int flags, const QString& tit
   platform().showMessage(parent, text, flags, title.isEmpty() ? QStringLiteral("信息：") : title);
 }
 
+bool question(QWidget* parent, const QString& text, const QString& accept, const QString& reject,
+              const QString& title) {
+  return platform().askQuestion(parent, text, accept, reject,
+                                title.isEmpty() ? QStringLiteral("信息：") : title);
+}
+
 void QtPlatform::showMessage(QWidget* parent, const QString& text, int flags,
                              const QString& title) {
-  QMessageBox box(parent);
-  box.setWindowTitle(title);
-  box.setText(text);
-  box.setIcon((flags & kMessageWarning) == kMessageWarning ? QMessageBox::Warning
-                                                           : QMessageBox::NoIcon);
-  box.setStandardButtons((flags & kMessageOkCancel) ? QMessageBox::Ok | QMessageBox::Cancel
-                                                    : QMessageBox::Ok);
-  box.exec();
+  const std::unique_ptr<QMessageBox> box = buildMessageBox(parent, text, title);
+  box->setIcon((flags & kMessageWarning) == kMessageWarning ? QMessageBox::Warning
+                                                            : QMessageBox::NoIcon);
+  box->setStandardButtons((flags & kMessageOkCancel) ? QMessageBox::Ok | QMessageBox::Cancel
+                                                     : QMessageBox::Ok);
+  box->exec();
+}
+
+// The reject button is the default: Enter or Escape alone never says yes.
+bool QtPlatform::askQuestion(QWidget* parent, const QString& text, const QString& accept,
+                             const QString& reject, const QString& title) {
+  const std::unique_ptr<QMessageBox> box = buildMessageBox(parent, text, title);
+  box->setIcon(QMessageBox::Question);
+  QPushButton* yes = box->addButton(accept, QMessageBox::AcceptRole);
+  QPushButton* no = box->addButton(reject, QMessageBox::RejectRole);
+  box->setDefaultButton(no);
+  box->setEscapeButton(no);
+  box->exec();
+  return box->clickedButton() == yes;
 }
 
 QString QtPlatform::askFileName(QWidget* parent, const QString& filter) {

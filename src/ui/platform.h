@@ -5,6 +5,9 @@
 #include <QDate>
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace tf {
@@ -24,6 +27,10 @@ class Platform {
   // A modal box; title is never empty here (see message()).
   virtual void showMessage(QWidget* parent, const QString& text, int flags,
                            const QString& title) = 0;
+  // A modal question with two buttons: true when the user pressed accept, false for reject or
+  // when the box was closed otherwise.
+  virtual bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
+                           const QString& reject, const QString& title) = 0;
   // The open-file dialog with one filter "label|pattern"; the file need not exist.
   // Returns the full path chosen, or the empty text when the user cancelled.
   virtual QString askFileName(QWidget* parent, const QString& filter) = 0;
@@ -42,10 +49,23 @@ void setPlatform(Platform* p);
 void message(QWidget* parent, const QString& text, int flags = kMessageOk,
              const QString& title = QString());
 
+// A question with the buttons accept and reject; without a title of its own it is titled
+// "信息：". True when the user chose accept.
+bool question(QWidget* parent, const QString& text, const QString& accept, const QString& reject,
+              const QString& title = QString());
+
+// The message box that QtPlatform shows (not yet shown): a long path or any other long run
+// without a blank wraps at the box's width instead of widening the box past the screen, and
+// copying the box's text (Ctrl+C) copies the text as given.
+std::unique_ptr<QMessageBox> buildMessageBox(QWidget* parent, const QString& text,
+                                             const QString& title);
+
 // The platform that the program uses: Qt's boxes and dialogs.
 class QtPlatform : public Platform {
  public:
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
+  bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
+                   const QString& reject, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter) override;
   QDate today() override;
   qint64 randomInt(qint64 lo, qint64 hi) override;

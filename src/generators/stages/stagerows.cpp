@@ -1,5 +1,6 @@
 #include "generators/stages/stagerows.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -13,14 +14,42 @@
 namespace tf {
 namespace {
 
-// The list file is read once per press. Nothing is written before a list was stored. When the
-// file holds fewer ids than were stored (it was changed or removed since), the lines for the
-// ids it holds are written and a warning says how many.
+// Asks whether the list that the file holds now, which this copy neither stored nor read, may
+// be used; naming the file and how many ids each list has. Yes makes it this copy's list.
+bool acceptChangedList(FormWindow& f, const QByteArray& bytes, qint64 stored) {
+  const QString list = fromBytes(bytes);
+  const qint64 now = countLines(list);
+  const QString text =
+      QCoreApplication::translate("BatchRows", "临时文件已被另一个程序修改……") +
+      QStringLiteral("\r\n") + listFilePath() + QStringLiteral("\r\n") +
+      QCoreApplication::translate("BatchRows",
+                                  "本程序上次存入或读取的列表有 %1 个id，文件中现在的列表有 %2 "
+                                  "个id。\r\n要用文件中现在的列表写入吗？")
+          .arg(numberToText(stored), numberToText(now));
+  if (!question(&f, text, QCoreApplication::translate("BatchRows", "使用文件中的列表"),
+                QCoreApplication::translate("BatchRows", "取消")))
+    return false;
+  acceptListFile(bytes);
+  values().batchList = list;
+  values().batchCount = numberToText(now);
+  return true;
+}
+
+// The list file is read once per press. Nothing is written before a list was stored. A list
+// file that another program (a second copy of this one) changed since this copy stored or read
+// it is used only when the user agrees; it then becomes this copy's list. When the file is gone,
+// or holds fewer ids than were stored, the lines for the ids it holds are written and a warning
+// says how many.
 void appendForListedIds(FormWindow& f, const QString& scriptBox, const BatchRow& row) {
-  const qint64 stored = textToNumber(values().batchCount);
+  qint64 stored = textToNumber(values().batchCount);
   if (stored <= 0) return;
+  const ListFileContent content = readListFile();
+  if (content.exists && !content.asLastSeen) {
+    if (!acceptChangedList(f, content.bytes, stored)) return;
+    stored = textToNumber(values().batchCount);
+  }
   const QString stage = f.text(row.stageBox);
-  const QStringList ids = readListLines();
+  const QStringList ids = splitLines(fromBytes(content.bytes));
   const qsizetype found = qsizetype(std::min<qint64>(stored, ids.size()));
   QString lines;
   for (qsizetype i = 0; i < found; ++i) lines += row.lines(stage, ids.at(i));
