@@ -54,10 +54,7 @@ bool isPortableFolder(const QString& programDir) {
   return !(binFolder && underPrefix);
 }
 
-namespace {
-
-QString defaultListFilePath() {
-  const QString programDir = QCoreApplication::applicationDirPath();
+QString listFilePathFor(const QString& programDir) {
   if (isPortableFolder(programDir)) return QDir(programDir).filePath(kListFileName);
   QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (dataDir.isEmpty()) dataDir = QDir::homePath() + QStringLiteral("/.local/share/tessaform");
@@ -65,11 +62,9 @@ QString defaultListFilePath() {
   return QDir(dataDir).filePath(kListFileName);
 }
 
-}  // namespace
-
 QString listFilePath() {
   if (!overridePath().isEmpty()) return overridePath();
-  static const QString path = defaultListFilePath();
+  static const QString path = listFilePathFor(QCoreApplication::applicationDirPath());
   return path;
 }
 

@@ -17,6 +17,9 @@ QString listFilePath();
 // decided from where the program runs, whatever prefix it was built for.
 bool isPortableFolder(const QString& programDir);
 
+// Where the list file of a program in programDir goes (listFilePath() gives it for this one).
+QString listFilePathFor(const QString& programDir);
+
 // Tests point the list file elsewhere; an empty path restores the default. Either forgets what
 // this copy last stored or read.
 void setListFilePath(const QString& path);
