@@ -1,5 +1,7 @@
 // Export: ExportWindow writing a 10 MB ExportBuffer through its write button, against one plain
-// call that writes the same bytes to a file.
+// call that writes the same bytes to a file and then fdatasync: the export puts the bytes on
+// the disk before the new file takes the old one's place, and keeping the old file safe is
+// worth that sync. The plain write without the sync is shown for comparison.
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -83,7 +85,7 @@ int main(int argc, char* argv[]) {
   report.figure("ExportWindow write", median(window) / 1e6, "ms");
   report.figure("plain one-call write", median(plain) / 1e6, "ms");
   report.figure("plain one-call write, then fdatasync", median(synced) / 1e6, "ms");
-  report.ratio("ExportWindow / plain write", median(window) / median(plain), 1.5);
-  report.ratio("ExportWindow / plain write, then fdatasync", median(window) / median(synced));
+  report.ratio("ExportWindow / plain write, then fdatasync", median(window) / median(synced), 1.5);
+  report.ratio("ExportWindow / plain write", median(window) / median(plain));
   return report.exitCode();
 }
