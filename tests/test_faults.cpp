@@ -101,6 +101,9 @@ class Faults : public QObject {
     QTest::newRow("missing folder") << "missing/out.zs";
     QTest::newRow("path is a folder") << "folder";
     QTest::newRow("file inside a regular file") << "regular.zs/out.zs";
+    QTest::newRow("ends in a slash") << "new.zs/";
+    QTest::newRow("existing file, ends in a slash") << "regular.zs/";
+    QTest::newRow("only blanks") << "  \r\n";
   }
   void exportThatCannotBeWritten() {
     QFETCH(QString, place);
@@ -112,7 +115,7 @@ class Faults : public QObject {
         QDir(h.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     values().exportBuffer = "recipes.remove(<minecraft:stone>,false);\r\n";
 
-    auto f = exportTo(place.isEmpty() ? QString() : h.path(place));
+    auto f = exportTo(place.trimmed().isEmpty() ? place : h.path(place));
 
     QCOMPARE(h.fake.messages.size(), 1);
     QCOMPARE(h.fake.messages.front().flags, int(kMessageWarning));
