@@ -442,6 +442,25 @@ class Faults : public QObject {
     }
   }
 
+  // Overwriting keeps what the user set on the file: its permissions, and a link stays a link
+  // to the file that gets the new bytes.
+  void overwriteKeepsModeAndLink() {
+    test::Harness h;
+    const QString real = h.path("real.zs");
+    QVERIFY(writeWholeFile(real, "old").isEmpty());
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(real, mode));
+    QVERIFY(QFile::link(real, h.path("link.zs")));
+    values().exportBuffer = "new\r\n";
+    exportWith("ExportWindow", h.path("link.zs"));
+    QCOMPARE(h.fake.messages.front().text, QString("写入完成！"));
+    QVERIFY(QFileInfo(h.path("link.zs")).isSymLink());
+    QCOMPARE(readWholeFile(real), QByteArray("new\r\n"));
+    const auto user = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    QCOMPARE(QFile::permissions(real) & ~user, mode);
+    QCOMPARE(entries(h.dir.path()), (QStringList{"link.zs", "real.zs"}));
+  }
+
   // The suffix is looked for in the chosen file's own name, not in its folders' names.
   void suffixFromFileName_data() {
     QTest::addColumn<QString>("window");
