@@ -9,6 +9,18 @@
 
 namespace tf {
 
+namespace {
+
+// The window keeps its place unless part of it would lie beyond the available area: it then
+// moves back in, no further than the area's top left corner.
+void keepOnScreen(FormWindow& f, const QRect& available, const QSize& room) {
+  const int x = qMax(available.left(), qMin(f.x(), available.left() + room.width() - f.width()));
+  const int y = qMax(available.top(), qMin(f.y(), available.top() + room.height() - f.height()));
+  f.move(x, y);
+}
+
+}  // namespace
+
 void placeOnScrollingCanvas(FormWindow& f) {
   const QSize declared(f.declaration().width, f.declaration().height);
   auto* canvas = new QWidget;
@@ -33,7 +45,10 @@ void placeOnScrollingCanvas(FormWindow& f) {
   const QRect available = f.screen()->availableGeometry();
   const QSize room(available.width(),
                    available.height() - f.style()->pixelMetric(QStyle::PM_TitleBarHeight));
-  if (declared.width() <= room.width() && declared.height() <= room.height()) return;
+  if (declared.width() <= room.width() && declared.height() <= room.height()) {
+    keepOnScreen(f, available, room);
+    return;
+  }
   // Room for the scroll bar of the direction that scrolls, so that the other need not.
   const int bar = f.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   QSize wanted = declared;
@@ -43,8 +58,7 @@ void placeOnScrollingCanvas(FormWindow& f) {
   f.setMinimumSize(shown.boundedTo(QSize(200, 150)));
   f.setMaximumSize(wanted);
   f.resize(shown);
-  f.move(declared.width() <= room.width() ? f.x() : available.left(),
-         declared.height() <= room.height() ? f.y() : available.top());
+  keepOnScreen(f, available, room);
 }
 
 }  // namespace tf
