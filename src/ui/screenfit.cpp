@@ -37,6 +37,9 @@ void placeOnScrollingCanvas(FormWindow& f) {
   area->setFrameShape(QFrame::NoFrame);
   area->setFocusPolicy(Qt::NoFocus);
   area->setWidget(canvas);
+  // The window draws its own background, as it did without the scroll area.
+  area->viewport()->setAutoFillBackground(false);
+  canvas->setAutoFillBackground(false);
   auto* layout = new QVBoxLayout(&f);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(area);
