@@ -69,8 +69,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # plugins (xcb, wayland) are loaded at run time, where no linker sees them, so they are named
 # here. packaging/cpack-options.cmake stops the packaging when dpkg-shlibdeps is missing.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The interface is Chinese: without a font with Chinese characters every caption is a row of
+# boxes, so one of Debian's packages that provide such a font is a dependency.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei | fonts-arphic-uming | fonts-arphic-ukai | fonts-droid-fallback")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-options.cmake)
-# The interface is Chinese: a font with Chinese characters.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk | fonts-droid-fallback")
 include(CPack)

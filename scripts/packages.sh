@@ -14,6 +14,6 @@ ensure_packages() {
 
 # What building Tessaform needs; desktop-file-utils and appstream check the desktop entry and
 # the AppStream metainfo in the test command, python3 that the committed icons match their
-# drawing.
+# drawing; fonts-noto-cjk shows the Chinese captions (and the tests measure them in it).
 TESSAFORM_BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev
-  desktop-file-utils appstream python3)
+  desktop-file-utils appstream python3 fonts-noto-cjk)

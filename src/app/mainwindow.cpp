@@ -1,8 +1,15 @@
 // MainWindow: the program's hub. Each button opens one window modally over it; "沉浸工程"
-// only shows a notice. The creation step greets the user on New Year's Day.
+// only shows a notice. The creation step greets the user on New Year's Day. Closing it while a
+// program-wide script holds text that no export has written asks first.
 
+#include <QCoreApplication>
 #include <QTimer>
 
+#include <functional>
+#include <vector>
+
+#include "export/handover.h"
+#include "forms/text.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
 #include "ui/platform.h"
@@ -70,8 +77,66 @@ void greet(FormWindow& f) {
   if (values().todayMonthDay == QLatin1String("0101")) message(&f, QStringLiteral("新年快乐！"));
 }
 
+// A program-wide text that an export writes, whether it holds text no successful export has
+// written since it last changed, and its export.
+struct Exportable {
+  const char* what;
+  std::function<bool()> pending;
+  std::function<void(FormWindow&)> exportIt;
+};
+
+const std::vector<Exportable>& exportables() {
+  static const std::vector<Exportable> all{
+      {QT_TRANSLATE_NOOP("MainWindow", "总变量（导出为zs脚本）"),
+       [] {
+         const ProgramValues& v = values();
+         return !v.exportBuffer.isEmpty() && v.exportBuffer != v.exportBufferWritten;
+       },
+       [](FormWindow& f) { openWindow(QStringLiteral("ExportWindow"), &f); }},
+      {QT_TRANSLATE_NOOP("MainWindow", "通用机械的脚本"),
+       [] {
+         const ProgramValues& v = values();
+         return !v.mekanismScript.isEmpty() && toBytes(v.mekanismScript) != v.mekanismScriptWritten;
+       },
+       [](FormWindow& f) { exportMekanismScript(f); }},
+      {QT_TRANSLATE_NOOP("MainWindow", "龙之研究的json"),
+       [] {
+         const ProgramValues& v = values();
+         return !v.fusionJson.isEmpty() && toBytes(v.fusionJson) != v.fusionJsonWritten;
+       },
+       [](FormWindow& f) { exportFusionJson(f, values().fusionJson); }},
+  };
+  return all;
+}
+
+// "导出…" exports each unwritten text in turn and stops at the first one still unwritten
+// afterwards (the user cancelled or the write failed), so that no later export replaces the
+// ExportBuffer that it left unwritten; the program then stays open.
+bool mayQuit(FormWindow& f) {
+  QStringList unwritten;
+  for (const Exportable& e : exportables())
+    if (e.pending()) unwritten << QCoreApplication::translate("MainWindow", e.what);
+  if (unwritten.isEmpty()) return true;
+  const int answer = platform().askBeforeClosing(
+      &f,
+      QCoreApplication::translate("MainWindow", "以下内容还没有导出，退出会丢失它们：") +
+          QStringLiteral("\n") + unwritten.join(u'\n'),
+      {QCoreApplication::translate("MainWindow", "导出…"),
+       QCoreApplication::translate("MainWindow", "退出"),
+       QCoreApplication::translate("MainWindow", "取消")});
+  if (answer == 1) return true;
+  if (answer != 0) return false;
+  for (const Exportable& e : exportables()) {
+    if (!e.pending()) continue;
+    e.exportIt(f);
+    if (e.pending()) return false;
+  }
+  return true;
+}
+
 void setupMain(FormWindow& f) {
   connectNavigation(f, kNavigation);
+  f.setCloseGuard([&f] { return mayQuit(f); });
   f.onClick("修改工作台配方16", [&f] {
     message(&f, QStringLiteral("该功能仍在编写，请等待下次更新"), kMessageWarning);
   });

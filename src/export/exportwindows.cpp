@@ -72,6 +72,7 @@ void write(FormWindow& f) {
     return;
   }
   f.setProgress("进度条1", 100);
+  values().exportBufferWritten = values().exportBuffer;
   message(&f, QStringLiteral("写入完成！"));
 }
 

@@ -27,6 +27,14 @@ struct ProgramValues {
   QString treePrefix;
   QString armorGroupVar;
   QString armorEntityVar;
+
+  // What successful exports wrote, so that closing the program asks only about text that no
+  // file holds yet. ExportBuffer's bytes as an export last wrote them; MekanismScript's and the
+  // fusion JSON's bytes as an export of them last wrote them.
+  QByteArray exportBufferWritten;
+  QByteArray mekanismScriptWritten;
+  QString fusionJson;  // the fusion window's JSON box, kept when the window was closed
+  QByteArray fusionJsonWritten;
 };
 
 ProgramValues& values();

@@ -45,6 +45,12 @@ struct FormDeclaration {
   QString title;
   int width = 0, height = 0;  // the inner area; controls are placed from its top left corner
   std::vector<ControlDeclaration> controls;
+  // A generator window's script box, and the button that adds its lines to a program-wide
+  // value ("写入总变量"); closing the window while the box holds lines not yet kept asks first.
+  // Empty: the window has none. A script box without such a button counts as kept once a
+  // successful export has written it.
+  QString scriptBox;
+  QString keepButton;
 };
 
 // Short constructors, so that a declaration reads like the window's table.

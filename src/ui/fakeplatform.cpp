@@ -14,8 +14,9 @@ bool FakePlatform::askQuestion(QWidget*, const QString& text, const QString& acc
   return !answers.isEmpty() && answers.takeFirst();
 }
 
-QString FakePlatform::askFileName(QWidget*, const QString& filter) {
+QString FakePlatform::askFileName(QWidget*, const QString& filter, const QString& folder) {
   filters.append(filter);
+  folders.append(folder);
   return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
@@ -31,6 +32,12 @@ void FakePlatform::runModal(FormWindow& window) {
     window.show();
     (*it)(window);
   }
+}
+
+int FakePlatform::askBeforeClosing(QWidget*, const QString& text, const QStringList& answers) {
+  closeQuestions.append(CloseQuestion{text, answers});
+  if (closeAnswers.isEmpty()) return int(answers.size()) - 1;
+  return qBound(0, closeAnswers.takeFirst(), int(answers.size()) - 1);
 }
 
 }  // namespace tf

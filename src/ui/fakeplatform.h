@@ -23,10 +23,12 @@ class FakePlatform : public Platform {
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
   bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
                    const QString& reject, const QString& title) override;
-  QString askFileName(QWidget* parent, const QString& filter) override;
+  QString askFileName(QWidget* parent, const QString& filter,
+                      const QString& folder = QString()) override;
   QDate today() override { return date; }
   qint64 randomInt(qint64 lo, qint64 hi) override;
   void runModal(FormWindow& window) override;
+  int askBeforeClosing(QWidget* parent, const QString& text, const QStringList& answers) override;
 
   struct Question {
     QString text;
@@ -39,6 +41,7 @@ class FakePlatform : public Platform {
   QList<Question> questions;  // every question asked, in order
   QList<bool> answers;        // the answers to the next questions; none left: the user declines
   QStringList filters;        // the filter of each file dialog shown
+  QStringList folders;        // the folder each file dialog opened in
   QStringList fileAnswers;    // answers of the next file dialogs; "" or none left: cancel
   QDate date{2026, 1, 10};
   QList<qint64> randoms;  // the next random numbers; none left: the lower bound
@@ -46,6 +49,14 @@ class FakePlatform : public Platform {
   // What the user does in a window opened modally, by window name; a window without one is
   // closed at once.
   QHash<QString, std::function<void(FormWindow&)>> whenOpened;
+  // Questions asked before closing: their texts and answers, in order; the next answers by
+  // index (none left: the last answer, which leaves everything as it was).
+  struct CloseQuestion {
+    QString text;
+    QStringList answers;
+  };
+  QList<CloseQuestion> closeQuestions;
+  QList<int> closeAnswers;
 };
 
 }  // namespace tf

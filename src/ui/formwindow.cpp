@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextCursor>
@@ -18,7 +19,11 @@
 #include <limits>
 
 #include "forms/text.h"
+#include "ui/captionfit.h"
+#include "ui/dialogfolder.h"
+#include "ui/focusorder.h"
 #include "ui/platform.h"
+#include "ui/screenfit.h"
 
 namespace tf {
 namespace {
@@ -60,6 +65,12 @@ class CaptionLabel : public QLabel {
   }
 };
 
+// Scrolls a multi-line box to its end, so that the line just appended is in sight.
+void showEnd(QPlainTextEdit* m) {
+  QScrollBar* bar = m->verticalScrollBar();
+  bar->setValue(bar->maximum());
+}
+
 void whiteBoxBlackText(QWidget* w) {
   QPalette p = w->palette();
   p.setColor(QPalette::Base, Qt::white);
@@ -98,6 +109,10 @@ FormWindow::FormWindow(const FormDeclaration& declaration, QWidget* parent)
   setFixedSize(declaration_.width, declaration_.height);
   move(50, 50);
   build();
+  placeOnScrollingCanvas(*this);
+  arrangeFocus(*this);
+  watchCaptionFit(*this);
+  connectScriptKeeping();
 }
 
 void FormWindow::build() {
@@ -136,8 +151,11 @@ void FormWindow::build() {
       case ControlKind::Memo: {
         auto* m = new QPlainTextEdit(this);
         m->setPlainText(fromCrLf(c.text));
+        // A box without a declared scroll bar still shows one once its text is taller.
         m->setVerticalScrollBarPolicy((c.options & kScrollV) ? Qt::ScrollBarAlwaysOn
-                                                             : Qt::ScrollBarAlwaysOff);
+                                                             : Qt::ScrollBarAsNeeded);
+        // Tab moves on to the next control; only the code terminal takes it as an indent.
+        m->setTabChangesFocus(!(c.options & kTerminal));
         m->setHorizontalScrollBarPolicy((c.options & kScrollH) ? Qt::ScrollBarAlwaysOn
                                                                : Qt::ScrollBarAlwaysOff);
         m->setLineWrapMode((c.options & kScrollH) ? QPlainTextEdit::NoWrap
@@ -261,6 +279,7 @@ void FormWindow::append(const QString& name, const QString& text) {
     QTextCursor end(m->document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);  // CR LF, as a lone CR or LF, starts one new line
+    showEnd(m);
     return;
   }
   if (c.kind == ControlKind::Edit) {
@@ -307,8 +326,12 @@ QString FormWindow::chooseFile(const QString& dialogName) {
   if (c.kind != ControlKind::FileDialog)
     qFatal("%s: %s is not a file dialog", qPrintable(declaration_.windowName),
            qPrintable(dialogName));
-  const QString chosen = platform().askFileName(this, c.text.trimmed());
-  if (!chosen.isEmpty()) dialogFileNames_.insert(dialogName, chosen);
+  const QString chosen =
+      platform().askFileName(this, c.text.trimmed(), dialogStartFolder(windowName()));
+  if (!chosen.isEmpty()) {
+    dialogFileNames_.insert(dialogName, chosen);
+    rememberDialogFolder(windowName(), chosen);
+  }
   return dialogFileNames_.value(dialogName);
 }
 

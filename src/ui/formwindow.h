@@ -39,6 +39,18 @@ class FormWindow : public QDialog {
 
   void onClick(const QString& name, std::function<void()> handler);
 
+  // The script box's lines as they are now count as kept: closing asks again only once the box
+  // changes. Pressing the declared keep button marks them too.
+  void markScriptKept();
+  // Whether the script box holds lines that were changed since they were last kept.
+  bool scriptPending() const;
+  // What "写入总变量并关闭" does in a window whose script box has no keep button; without one
+  // the box's lines are added to ExportBuffer.
+  void setScriptKeeper(std::function<void()> keep);
+  // Asked when the window is about to close, after the script box's question; returning false
+  // keeps the window open.
+  void setCloseGuard(std::function<bool()> guard);
+
   // Shows the named file dialog; returns the file chosen or, after a cancel, the name the
   // dialog held before (empty the first time in this opening of the window).
   QString chooseFile(const QString& dialogName);
@@ -46,14 +58,20 @@ class FormWindow : public QDialog {
  protected:
   // Escape does not close a window: what was typed into it would be lost with one key.
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void build();
+  void connectScriptKeeping();
+  bool mayClose();
 
   FormDeclaration declaration_;
   QHash<QString, QWidget*> controls_;
   QHash<QString, qsizetype> controlIndex_;
   QHash<QString, QString> dialogFileNames_;
+  QString keptScript_;
+  std::function<void()> scriptKeeper_;
+  std::function<bool()> closeGuard_;
 };
 
 }  // namespace tf

@@ -1,6 +1,7 @@
 #include "ui/platform.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -118,8 +119,9 @@ bool QtPlatform::askQuestion(QWidget* parent, const QString& text, const QString
   return box->clickedButton() == yes;
 }
 
-QString QtPlatform::askFileName(QWidget* parent, const QString& filter) {
+QString QtPlatform::askFileName(QWidget* parent, const QString& filter, const QString& folder) {
   QFileDialog dialog(parent);
+  if (!folder.isEmpty()) dialog.setDirectory(folder);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // a new name may be typed
   dialog.setNameFilter(qtFilter(filter));
@@ -134,5 +136,26 @@ qint64 QtPlatform::randomInt(qint64 lo, qint64 hi) {
 }
 
 void QtPlatform::runModal(FormWindow& window) { window.exec(); }
+
+int QtPlatform::askBeforeClosing(QWidget* parent, const QString& text, const QStringList& answers) {
+  QMessageBox box(parent);
+  box.setWindowTitle(QCoreApplication::translate("Platform", "提醒"));
+  box.setText(text);
+  box.setIcon(QMessageBox::Question);
+  QList<QAbstractButton*> buttons;
+  for (qsizetype i = 0; i < answers.size(); ++i) {
+    const bool last = i + 1 == answers.size();
+    buttons.append(box.addButton(
+        answers[i], last ? QMessageBox::RejectRole
+                         : (i == 0 ? QMessageBox::AcceptRole : QMessageBox::DestructiveRole)));
+  }
+  if (!buttons.isEmpty()) {
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.constFirst()));
+    box.setEscapeButton(buttons.constLast());
+  }
+  box.exec();
+  const qsizetype chosen = buttons.indexOf(box.clickedButton());
+  return chosen < 0 ? int(answers.size()) - 1 : int(chosen);
+}
 
 }  // namespace tf

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -31,14 +32,21 @@ class Platform {
   // when the box was closed otherwise.
   virtual bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
                            const QString& reject, const QString& title) = 0;
-  // The open-file dialog with one filter "label|pattern"; the file need not exist.
-  // Returns the full path chosen, or the empty text when the user cancelled.
-  virtual QString askFileName(QWidget* parent, const QString& filter) = 0;
+  // The open-file dialog with one filter "label|pattern", opening in folder (empty: the dialog's
+  // own choice); the file need not exist. Returns the full path chosen, or the empty text when
+  // the user cancelled.
+  virtual QString askFileName(QWidget* parent, const QString& filter,
+                              const QString& folder = QString()) = 0;
   virtual QDate today() = 0;
   // An integer from lo to hi, both included.
   virtual qint64 randomInt(qint64 lo, qint64 hi) = 0;
   // Shows the window modally over its opener and returns when the user has closed it.
   virtual void runModal(FormWindow& window) = 0;
+  // The question asked before a window closes with work not yet kept: two or more answers, the
+  // last of which leaves everything as it was. Returns the index of the answer chosen; closing
+  // the box counts as the last answer.
+  virtual int askBeforeClosing(QWidget* parent, const QString& text,
+                               const QStringList& answers) = 0;
 };
 
 Platform& platform();
@@ -67,9 +75,12 @@ class QtPlatform : public Platform {
   bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
                    const QString& reject, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter) override;
+  QString askFileName(QWidget* parent, const QString& filter,
+                      const QString& folder = QString()) override;
   QDate today() override;
   qint64 randomInt(qint64 lo, qint64 hi) override;
   void runModal(FormWindow& window) override;
+  int askBeforeClosing(QWidget* parent, const QString& text, const QStringList& answers) override;
 };
 
 }  // namespace tf

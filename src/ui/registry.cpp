@@ -35,6 +35,8 @@ std::unique_ptr<FormWindow> buildWindow(const QString& name, QWidget* parent) {
     qFatal("window %s is declared as %s", qPrintable(name), qPrintable(declaration.windowName));
   auto window = std::make_unique<FormWindow>(declaration, parent);
   if (it->setup != nullptr) it->setup(*window);
+  // What the creation step put into the script box is what the window opened with.
+  window->markScriptKept();
   return window;
 }
 

@@ -5,6 +5,18 @@
 #include <QStandardPaths>
 
 namespace tf::test {
+namespace {
+
+// The offscreen platform's own screen is 800×600, smaller than several windows, which would then
+// open shrunk and scrolling: the tests run on a virtual screen that every window fits on. Set
+// before any application starts; a test that chose a platform of its own keeps it.
+[[maybe_unused]] const bool kLargeScreen = [] {
+  if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + TESSAFORM_TEST_SCREEN);
+  return true;
+}();
+
+}  // namespace
 
 Harness::Harness() {
   // Remembered settings (folders, the pack) live in a test-only place and start empty, so no

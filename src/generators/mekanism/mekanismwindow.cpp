@@ -21,12 +21,12 @@ const MekanismForm& hub() {
        662,
        {
            button("修改工作台配方10", "化学结晶器魔改", 8, 8, 96, 40),
-           label("标签1", "输入（省略模组名前缀，minecaft：water变成water）", 112, 8, 296, 40),
+           label("标签1", "输入（省略模组名前缀，minecraft：water变成water）", 112, 8, 296, 40),
            edit("编辑框2", "", 416, 16, 136, 24),
            label("标签3", "成品", 560, 8, 48, 40),
            edit("编辑框3", "", 600, 16, 136, 24),
            button("修改工作台配方2", "删除配方-化学结晶器", 8, 56, 96, 40),
-           label("标签5", "输入（省略模组名前缀，minecaft：water变成water）", 112, 56, 296, 40),
+           label("标签5", "输入（省略模组名前缀，minecraft：water变成water）", 112, 56, 296, 40),
            edit("编辑框5", "", 416, 64, 136, 24),
            label("标签4", "成品", 560, 56, 48, 40),
            edit("编辑框4", "", 600, 64, 136, 24),
@@ -38,34 +38,34 @@ const MekanismForm& hub() {
            button("修改工作台配方7", "化学溶解室魔改", 8, 176, 96, 40),
            label("标签9", "输入", 112, 176, 48, 40),
            edit("编辑框10", "", 168, 184, 136, 24),
-           label("标签10", "成品（省略模组名前缀，minecaft：water变成water）", 320, 176, 296, 40),
+           label("标签10", "成品（省略模组名前缀，minecraft：water变成water）", 320, 176, 296, 40),
            edit("编辑框9", "", 616, 184, 136, 24),
            button("修改工作台配方5", "删除配方-化学溶解室", 8, 224, 96, 40),
            label("标签6", "输入", 112, 224, 48, 40),
            edit("编辑框7", "", 168, 232, 136, 24),
-           label("标签7", "成品（省略模组名前缀，minecaft：water变成water）", 320, 224, 296, 40),
+           label("标签7", "成品（省略模组名前缀，minecraft：water变成water）", 320, 224, 296, 40),
            edit("编辑框6", "", 616, 232, 136, 24),
            button("修改工作台配方6", "删除配方-化学溶解室", 8, 272, 96, 40),
-           label("标签8", "成品（省略模组名前缀，minecaft：water变成water）", 112, 272, 296, 40),
+           label("标签8", "成品（省略模组名前缀，minecraft：water变成water）", 112, 272, 296, 40),
            edit("编辑框8", "", 408, 280, 136, 24),
            button("修改工作台配方4", "删除所有配方-化学溶解室", 560, 272, 96, 40),
            button("按钮5", "", 7, 320, 744, 16),  // separator bar
            button("修改工作台配方12", "化学灌注器魔改", 8, 352, 96, 40),
-           label("标签14", "输入（省略模组名前缀，minecaft：water变成water）", 112, 352, 288, 40),
+           label("标签14", "输入（省略模组名前缀，minecraft：water变成water）", 112, 352, 288, 40),
            edit("编辑框15", "", 408, 360, 136, 24),
-           label("标签16", "输入（省略模组名前缀，minecaft：water变成water）", 544, 352, 288, 40),
+           label("标签16", "输入（省略模组名前缀，minecraft：water变成water）", 544, 352, 288, 40),
            edit("编辑框16", "", 832, 344, 136, 24),
-           label("标签15", "成品（省略模组名前缀，minecaft：water变成water）", 104, 408, 296, 40),
+           label("标签15", "成品（省略模组名前缀，minecraft：water变成water）", 104, 408, 296, 40),
            edit("编辑框17", "", 408, 416, 136, 24),
            button("修改工作台配方8", "删除配方-化学灌注器", 8, 448, 96, 40),
-           label("标签12", "输入（省略模组名前缀，minecaft：water变成water）", 112, 448, 288, 40),
+           label("标签12", "输入（省略模组名前缀，minecraft：water变成water）", 112, 448, 288, 40),
            edit("编辑框13", "", 408, 456, 136, 24),
-           label("标签11", "输入（省略模组名前缀，minecaft：water变成water）", 544, 448, 288, 40),
+           label("标签11", "输入（省略模组名前缀，minecraft：water变成water）", 544, 448, 288, 40),
            edit("编辑框11", "", 832, 440, 136, 24),
-           label("标签13", "成品（省略模组名前缀，minecaft：water变成water）", 112, 504, 296, 40),
+           label("标签13", "成品（省略模组名前缀，minecraft：water变成water）", 112, 504, 296, 40),
            edit("编辑框12", "", 408, 512, 136, 24),
            button("修改工作台配方11", "删除配方-化学灌注器", 8, 552, 96, 40),
-           label("标签17", "成品（省略模组名前缀，minecaft：water变成water）", 112, 552, 296, 40),
+           label("标签17", "成品（省略模组名前缀，minecraft：water变成water）", 112, 552, 296, 40),
            edit("编辑框14", "", 408, 560, 136, 24),
            button("修改工作台配方9", "删除所有配方-化学灌注器", 560, 552, 96, 40),
            button("按钮1", "打开终端查看代码", 992, 8, 104, 40),
@@ -115,7 +115,7 @@ void setupHub(FormWindow& f) {
   connectRecipeButtons(f, hub().recipes);
   connectNavigation(f, kHubNavigation);
   // Exporting leaves the script as it is: a later export writes it all again.
-  f.onClick("按钮3", [&f] { exportScript(f, values().mekanismScript); });
+  f.onClick("按钮3", [&f] { exportMekanismScript(f); });
 }
 
 const FormDeclaration& selectForm() {
@@ -175,7 +175,9 @@ const FormDeclaration& terminalForm() {
           memo("编辑框1", "", 0, 0, 896, 280, kScrollV | kTerminal),
           button("按钮1", "更新", 832, 0, 64, 32),
           button("按钮2", "写入", 832, 32, 64, 32),
-      }};
+      },
+      "编辑框1",
+      "按钮2"};
   return declaration;
 }
 

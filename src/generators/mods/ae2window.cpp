@@ -32,7 +32,8 @@ const FormDeclaration& ae2Form() {
           edit("编辑框7", "", 160, 192, 144, 32),
           button("修改工作台配方7", "完成并导出为zs文件", 312, 192, 256, 40),
           memo("编辑框1", "", 0, 248, 584, 136, kScrollV),
-      }};
+      },
+      "编辑框1"};
   return declaration;
 }
 

@@ -33,7 +33,8 @@ const FormDeclaration& exNihiloForm() {
           label("标签5", "几率", 288, 144, 64, 24),
           edit("a7", "", 352, 144, 136, 24),
           memo("编辑框1", "", 8, 176, 488, 152, kNoOption),
-      }};
+      },
+      "编辑框1"};
   return declaration;
 }
 

@@ -39,6 +39,7 @@ FormDeclaration buildExtremeCraftingForm() {
   // Out of sight beyond the right edge: the head of every recipe line.
   declaration.controls.push_back(edit(
       "a", "mods.avaritia.ExtremeCrafting.addShaped(\"NAMEPLACEHOLDER\", <", 1112, 280, 56, 56));
+  declaration.scriptBox = QStringLiteral("编辑框93");
   return declaration;
 }
 

@@ -58,7 +58,8 @@ const FormDeclaration& fusionForm() {
           edit("材料", "        \"ingredients\": [", 704, 392, 80, 32),
           edit("材料头部", "            \"", 680, 432, 80, 32),
           edit("材料尾部", "\"", 712, 480, 80, 32),
-      }};
+      },
+      "编辑框5"};
   return declaration;
 }
 
@@ -112,7 +113,7 @@ void finishAndExport(FormWindow& f) {
     f.append(kJsonBox, QStringLiteral("[\r\n]"));
   else if (!box.endsWith(u']'))
     f.append(kJsonBox, QStringLiteral("]"));
-  exportJson(f, f.text(kJsonBox));
+  exportFusionJson(f, f.text(kJsonBox));
 }
 
 void setupFusion(FormWindow& f) {
@@ -136,6 +137,12 @@ void setupFusion(FormWindow& f) {
   f.onClick("修改工作台配方4", [&f] { addRecord(f); });
   f.onClick("修改工作台配方6", [&f] { removeRecord(f); });
   f.onClick("修改工作台配方8", [&f] { finishAndExport(f); });
+  // JSON kept when the window was last closed, and not exported since, is back in the box; the
+  // main window asks about it before the program ends.
+  f.setScriptKeeper([&f] { values().fusionJson = f.text(kJsonBox); });
+  const ProgramValues& v = values();
+  if (!v.fusionJson.isEmpty() && toBytes(v.fusionJson) != v.fusionJsonWritten)
+    f.setText(kJsonBox, v.fusionJson);
 }
 
 const WindowRegistration registration("FusionRecipeWindow", &fusionForm, &setupFusion);

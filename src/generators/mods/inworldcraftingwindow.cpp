@@ -35,7 +35,7 @@ const FormDeclaration& inWorldCraftingForm() {
           button("修改工作台配方10", "创建", 24, 128, 104, 40),
           label("标签6", "新液体", 144, 128, 56, 32),
           edit("编辑框4", "", 208, 136, 160, 24),
-          label("标签8", "省略模组名前缀，minecaft：water变成water", 376, 128, 248, 40),
+          label("标签8", "省略模组名前缀，minecraft：water变成water", 376, 128, 248, 40),
           // Fluid to item.
           label("标签16", "物品", 40, 200, 56, 32),
           edit("编辑框9", "", 104, 208, 160, 24),
@@ -49,7 +49,7 @@ const FormDeclaration& inWorldCraftingForm() {
           button("修改工作台配方1", "创建", 32, 304, 104, 40),
           label("标签11", "新物品", 152, 304, 56, 32),
           edit("编辑框6", "", 216, 312, 160, 24),
-          label("标签9", "省略模组名前缀，minecaft：water变成water", 384, 304, 248, 40),
+          label("标签9", "省略模组名前缀，minecraft：water变成water", 384, 304, 248, 40),
           // Explosion.
           label("标签17", "物品", 656, 32, 56, 32),
           edit("编辑框7", "", 712, 40, 160, 24),
@@ -75,7 +75,8 @@ const FormDeclaration& inWorldCraftingForm() {
           // Export and the script box.
           button("修改工作台配方7", "完成并导出为zs文件", 1192, 328, 256, 40),
           memo("编辑框5", "", 0, 384, 1448, 160, kScrollV),
-      }};
+      },
+      "编辑框5"};
   return declaration;
 }
 

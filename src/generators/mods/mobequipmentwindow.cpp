@@ -69,7 +69,8 @@ const FormDeclaration& mobEquipmentForm() {
                184, 32),
           edit("a", "\"", 1016, 200, 104, 24),
           edit("b", ".addArmor(ArmorHandler.createArmorSlot(\"", 1040, 232, 56, 16),
-      }};
+      },
+      "g"};
   return declaration;
 }
 

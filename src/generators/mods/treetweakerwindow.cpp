@@ -59,7 +59,8 @@ const FormDeclaration& treeTweakerForm() {
           memo("编辑框11", "", 8, 552, 432, 128, kScrollV | kScrollH),
           // The quote character, out of sight beyond the right edge.
           edit("a", "\"", 536, 240, 32, 24),
-      }};
+      },
+      "编辑框11"};
   return declaration;
 }
 

@@ -34,7 +34,8 @@ const FormDeclaration& gameStage2Form() {
           edit("编辑框8", "", 112, 128, 168, 24),
           button("修改工作台配方7", "完成并导出为zs文件", 320, 120, 256, 40),
           memo("编辑框2", "", 8, 176, 704, 136, kNoOption),
-      }};
+      },
+      "编辑框2"};
   return declaration;
 }
 

@@ -109,7 +109,8 @@ const FormDeclaration& gameStageForm() {
           button("按钮9", "", 0, 744, 704, 8),
           button("按钮7", "", 696, 472, 8, 176),
           button("按钮8", "", 280, 768, 8, 40),
-      }};
+      },
+      "编辑框1"};
   return declaration;
 }
 
