@@ -74,7 +74,6 @@ class QtPlatform : public Platform {
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
   bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
                    const QString& reject, const QString& title) override;
-  QString askFileName(QWidget* parent, const QString& filter) override;
   QString askFileName(QWidget* parent, const QString& filter,
                       const QString& folder = QString()) override;
   QDate today() override;
