@@ -191,6 +191,13 @@ class Checker : public QObject {
         describe(r.problems[0]),
         QString("第 2 行第 4 列：文件不是有效的 UTF-8 编码（从第 2 行起），游戏会把它读成乱码"));
     QVERIFY(!r.hasError());
+    // The byte-order mark counts as the first column of line 1.
+    r = checkBytes("\xEF\xBB\xBF// \xFF\n");
+    QCOMPARE(r.problems.size(), size_t(2));
+    QCOMPARE(
+        describe(r.problems[0]),
+        QString("第 1 行第 5 列：文件不是有效的 UTF-8 编码（从第 1 行起），游戏会把它读成乱码"));
+    QCOMPARE(r.problems[1].kind, QString("byte-order-mark"));
     // Outside a comment the garbled character also breaks the script; the error stays last.
     r = checkBytes("print(1);\nprint(\xFF);\n");
     QCOMPARE(r.problems.size(), size_t(2));
