@@ -101,6 +101,8 @@ class Checker : public QObject {
                                      << "第 4 行第 90 列：两个逗号之间少了一个值";
     QTest::newRow("empty count") << "mods.mekanism.crusher.addRecipe(<a:b>, <c:d> * );"
                                  << "第 1 行第 48 列：「*」后面少了数量";
+    QTest::newRow("empty count before a comma") << "mods.x.add(<a:b> *, <c:d>);"
+                                                << "第 1 行第 19 列：「*」后面少了数量";
     QTest::newRow("empty argument after comma")
         << "furnace.addRecipe(<a:b>, <c:d>,);"
         << "第 1 行第 32 列：最后一个逗号后面少了一个值（调用的括号里不能以逗号结尾）";

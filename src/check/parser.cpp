@@ -196,6 +196,11 @@ class Parser {
   [[noreturn, gnu::cold, gnu::noinline]] void failInvalid(const Token& bad, Tok before) {
     const QString found = tokenShown(bad, src_);
     QString kind = QStringLiteral("invalid-expression");
+    if (before == Tok::Mul && bad.type != Tok::Lt && bad.type != Tok::Import) {
+      // "<a:b> * )": the count after '*' is missing
+      throw Failure{
+          parseProblem(bad.start, tokenLength(bad), QStringLiteral("missing-count"), {found})};
+    }
     switch (bad.type) {
       case Tok::Import: kind = QStringLiteral("import-after-statement"); break;
       case Tok::Comma:
@@ -205,9 +210,7 @@ class Parser {
           kind = QStringLiteral("missing-value-before-comma");
         break;
       case Tok::BrClose:
-        if (before == Tok::Mul)
-          kind = QStringLiteral("missing-count");
-        else if (before == Tok::Comma)
+        if (before == Tok::Comma)
           kind = QStringLiteral("trailing-comma-in-call");
         else
           kind = QStringLiteral("missing-value-before");
