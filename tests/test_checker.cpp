@@ -140,6 +140,8 @@ class Checker : public QObject {
     QTest::newRow("no-break space")
         << "print(\u00a01);"
         << "第 1 行第 7 列：这里有一个特殊空格（U+00A0），要换成普通空格";
+    QTest::newRow("keyword after a dot") << "print(item.in);"
+                                         << "第 1 行第 12 列：「.」后面应当是名字，却是「in」";
     QTest::newRow("double semicolon") << "print(1);;"
                                       << "第 1 行第 10 列：多了一个「;」，这里没有语句";
     QTest::newRow("number too large")

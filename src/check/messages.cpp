@@ -44,6 +44,8 @@ QString describeWhat(const Problem& p) {
                                        "最后一个逗号后面少了一个值（调用的括号里不能以逗号结尾）");
   if (k == QLatin1String("missing-value-before"))
     return QCoreApplication::translate("Checker", "「%1」前面少了一个值").arg(arg(p, 0));
+  if (k == QLatin1String("member-expected"))
+    return QCoreApplication::translate("Checker", "「.」后面应当是名字，却是「%1」").arg(arg(p, 0));
   if (k == QLatin1String("extra-semicolon"))
     return QCoreApplication::translate("Checker", "多了一个「;」，这里没有语句");
   if (k == QLatin1String("import-after-statement"))

@@ -201,6 +201,11 @@ class Parser {
       throw Failure{
           parseProblem(bad.start, tokenLength(bad), QStringLiteral("missing-count"), {found})};
     }
+    if (before == Tok::Dot) {
+      // "a.)" or "a.in": a member's name belongs after the dot
+      throw Failure{
+          parseProblem(bad.start, tokenLength(bad), QStringLiteral("member-expected"), {found})};
+    }
     switch (bad.type) {
       case Tok::Import: kind = QStringLiteral("import-after-statement"); break;
       case Tok::Comma:
