@@ -63,7 +63,7 @@ ControlDeclaration combo(const char* name, std::initializer_list<const char*> it
                          int w, int h);
 ControlDeclaration comboList(const char* name, std::initializer_list<const char*> items, int x,
                              int y, int w, int h);
-ControlDeclaration check(const char* name, const char* caption, int x, int y, int w, int h);
+ControlDeclaration checkBox(const char* name, const char* caption, int x, int y, int w, int h);
 ControlDeclaration progress(const char* name, int x, int y, int w, int h);
 ControlDeclaration picture(const char* name, const char* resource, int x, int y, int w, int h);
 ControlDeclaration fileDialog(const char* name, const char* filter, int x, int y, int w, int h);
