@@ -5,6 +5,7 @@
 #include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
+#include "generators/base/shapedgrid.h"
 #include "ui/formwindow.h"
 #include "ui/registry.h"
 
@@ -48,13 +49,13 @@ const FormDeclaration& extremeCraftingForm() {
 }
 
 // The grid as nine bracketed rows, top to bottom, each of its nine slots from left to right;
-// an emptied slot leaves its separators meeting.
+// an emptied slot writes `null`, as an untouched one does.
 QString gridRows(const FormWindow& f) {
   QStringList rows;
   for (int row = 0; row < kGridSide; ++row) {
     QStringList entries;
     for (int column = 0; column < kGridSide; ++column)
-      entries.append(f.text(slotName(row * kGridSide + column + 1)));
+      entries.append(gridCell(f.text(slotName(row * kGridSide + column + 1))));
     rows.append(entries.join(u','));
   }
   return "[[" + rows.join(QStringLiteral("],[")) + "]]";

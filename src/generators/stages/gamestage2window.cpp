@@ -53,7 +53,8 @@ void setupGameStage2(FormWindow& f) {
                        {"修改工作台配方6", "选择框2", "编辑框6", "编辑框1", &hiddenBlockLine},
                        {"修改工作台配方1", "选择框1", "编辑框4", "编辑框3", &unfamiliarItemLine},
                    });
-  f.onClick("添加维度限制3", [&f] { f.append("编辑框2", stageImportLine(f.text("编辑框8"))); });
+  f.onClick("添加维度限制3",
+            [&f] { insertImportLine(f, "编辑框2", stageImportLine(f.text("编辑框8"))); });
   f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text("编辑框2")); });
 }
 

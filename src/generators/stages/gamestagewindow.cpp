@@ -141,7 +141,8 @@ void setupGameStage(FormWindow& f) {
     f.append("编辑框1", "mods.ItemStages.addItemStage('" + f.text("编辑框4") + "',<" +
                             f.text("编辑框3") + ">);\r\n");
   });
-  f.onClick("添加维度限制3", [&f] { f.append("编辑框1", stageImportLine(f.text("编辑框8"))); });
+  f.onClick("添加维度限制3",
+            [&f] { insertImportLine(f, "编辑框1", stageImportLine(f.text("编辑框8"))); });
   f.onClick("添加维度限制4",
             [&f] { f.append("编辑框1", "addGameStage('" + f.text("编辑框9") + "');\r\n"); });
   f.onClick("添加维度限制5",
