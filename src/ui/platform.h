@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -27,6 +28,13 @@ class Platform {
   // The open-file dialog with one filter "label|pattern"; the file need not exist.
   // Returns the full path chosen, or the empty text when the user cancelled.
   virtual QString askFileName(QWidget* parent, const QString& filter) = 0;
+  // A modal question whose buttons carry the given answers, in order. The last answer is the
+  // safe one: the default button, and what Escape or closing the box gives. Returns the index
+  // of the answer chosen.
+  virtual int askQuestion(QWidget* parent, const QString& text, const QString& title,
+                          const QStringList& answers) = 0;
+  // The folder dialog; returns the folder chosen, or the empty text when the user cancelled.
+  virtual QString askFolder(QWidget* parent, const QString& start) = 0;
   virtual QDate today() = 0;
   // An integer from lo to hi, both included.
   virtual qint64 randomInt(qint64 lo, qint64 hi) = 0;
@@ -47,6 +55,9 @@ class QtPlatform : public Platform {
  public:
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter) override;
+  int askQuestion(QWidget* parent, const QString& text, const QString& title,
+                  const QStringList& answers) override;
+  QString askFolder(QWidget* parent, const QString& start) override;
   QDate today() override;
   qint64 randomInt(qint64 lo, qint64 hi) override;
   void runModal(FormWindow& window) override;

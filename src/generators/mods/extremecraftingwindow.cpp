@@ -36,7 +36,8 @@ FormDeclaration buildExtremeCraftingForm() {
   declaration.controls.push_back(edit("编辑框92", "必填", 320, 472, 136, 24));
   declaration.controls.push_back(edit("编辑框91", "1", 573, 471, 136, 24));
   declaration.controls.push_back(button("修改工作台配方1", "添加合成", 736, 464, 160, 40));
-  declaration.controls.push_back(memo("编辑框93", "", 24, 512, 880, 112, kScrollV | kScrollH));
+  declaration.controls.push_back(
+      memo("编辑框93", "", 24, 512, 880, 112, kScrollV | kScrollH | kScript));
   // Out of sight beyond the right edge: the head of every recipe line.
   declaration.controls.push_back(edit(
       "a", "mods.avaritia.ExtremeCrafting.addShaped(\"NAMEPLACEHOLDER\", <", 1112, 280, 56, 56));
