@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolTip>
 
 #include "check/checker.h"
 #include "forms/files.h"
@@ -196,6 +197,13 @@ class ScriptChecks : public QObject {
           p.offset < second.position() + r.start + r.length)
         underlined = true;
     QVERIFY(underlined);
+    // Resting the mouse on it shows the message.
+    QTextCursor at(box->document());
+    at.setPosition(int(p.offset));
+    const QPoint place = box->cursorRect(at).center() + QPoint(2, 0);
+    QHelpEvent help(QEvent::ToolTip, place, box->viewport()->mapToGlobal(place));
+    QCoreApplication::sendEvent(box->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), QString("两个逗号之间少了一个值"));
     // Mended, the script shows no problem and no underline.
     f->setText("编辑框1", "recipes.remove(<a:b>,false);\r\n");
     QTRY_VERIFY(!box->checkPending());

@@ -9,6 +9,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <utility>
 
 namespace tf {
 namespace {
@@ -229,6 +230,9 @@ ScriptEdit::ScriptEdit(bool dark, QWidget* parent) : QPlainTextEdit(parent), dar
   checkTimer_.setSingleShot(true);
   checkTimer_.setInterval(kCheckDelayMs);
   connect(&checkTimer_, &QTimer::timeout, this, &ScriptEdit::startCheck);
+  copyTimer_.setSingleShot(true);
+  copyTimer_.setInterval(0);
+  connect(&copyTimer_, &QTimer::timeout, this, &ScriptEdit::copySlice);
   paintTimer_.setSingleShot(true);
   paintTimer_.setInterval(0);
   connect(&paintTimer_, &QTimer::timeout, this, &ScriptEdit::paintScreen);
@@ -263,14 +267,40 @@ void ScriptEdit::textChangedAt(int position, int removed, int added) {
 void ScriptEdit::startCheck() {
   if (checkRunning_) return;  // checked again when the running check ends
   if (checkedChange_ == changeCount_) return;
-  QString text = document()->toRawText();
-  // The document separates its blocks with paragraph separators, one character each, so the
-  // checker's offsets are document positions once those read as line breaks.
-  text.replace(QChar::ParagraphSeparator, QChar(u'\n'));
+  copy_.clear();
+  copy_.reserve(document()->characterCount());
+  copyNext_ = document()->begin();
+  copyChange_ = changeCount_;
+  copying_ = true;
+  copySlice();
+}
+
+void ScriptEdit::copySlice() {
+  if (!copying_) return;
+  if (copyChange_ != changeCount_) {
+    // Changed meanwhile: the change has set the check timer again, which starts a fresh copy.
+    copying_ = false;
+    copy_.clear();
+    copyNext_ = QTextBlock();
+    return;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  // One line break between blocks, so that the checker's offsets are document positions.
+  for (int done = 1; copyNext_.isValid(); ++done) {
+    copy_ += copyNext_.text();
+    copyNext_ = copyNext_.next();
+    if (copyNext_.isValid()) copy_ += u'\n';
+    if ((done & 127) == 0 && clock.elapsed() >= 8) {
+      copyTimer_.start();
+      return;
+    }
+  }
+  copying_ = false;
   runningChange_ = changeCount_;
   checkRunning_ = true;
-  watcher_.setFuture(
-      QtConcurrent::run([copy = std::move(text)] { return check::checkText(copy); }));
+  watcher_.setFuture(QtConcurrent::run(
+      [copy = std::exchange(copy_, QString())] { return check::checkText(copy); }));
 }
 
 void ScriptEdit::checkFinished() {

@@ -12,6 +12,7 @@
 
 #include <QFutureWatcher>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -49,8 +50,8 @@ class ScriptEdit : public QPlainTextEdit {
     QTextCursor span;  // follows edits made since the check
   };
   const std::vector<ShownProblem>& problems() const { return problems_; }
-  // Whether the text has changed since the problems shown were found (a check is waiting or
-  // running).
+  // Whether the text has changed since the problems shown were found (a check is waiting, being
+  // prepared or running).
   bool checkPending() const { return checkedChange_ != changeCount_; }
   // The problem under a place of the text (a document position), or nullptr.
   const check::Problem* problemAt(int position) const;
@@ -69,6 +70,7 @@ class ScriptEdit : public QPlainTextEdit {
  private:
   void textChangedAt(int position, int removed, int added);
   void startCheck();
+  void copySlice();
   void checkFinished();
   void paintScreen();
   void formatBlock(QTextBlock block, int startState, quint64 key);
@@ -82,6 +84,13 @@ class ScriptEdit : public QPlainTextEdit {
   bool checkRunning_ = false;
   quint64 problemGeneration_ = 1;
   int statesValidThrough_ = -1;  // block number up to which the stored lexer states hold
+  // The copy of the text for the next check, taken a slice at a time: reading a document of
+  // hundreds of thousands of lines at once would stop the window for a second.
+  QString copy_;
+  QTextBlock copyNext_;
+  quint64 copyChange_ = 0;
+  bool copying_ = false;
+  QTimer copyTimer_;
   QTimer checkTimer_;
   QTimer paintTimer_;
   QFutureWatcher<check::CheckResult> watcher_;
