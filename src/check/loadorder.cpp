@@ -11,7 +11,7 @@ namespace tf::check {
 
 std::vector<ScriptFile> loadOrder(const QString& scriptsFolder) {
   std::vector<ScriptFile> files;
-  const QDir root(scriptsFolder);
+  const QDir root(QFileInfo(scriptsFolder).absoluteFilePath());
   QDirIterator it(scriptsFolder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
                   QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
   while (it.hasNext()) {
@@ -19,7 +19,7 @@ std::vector<ScriptFile> loadOrder(const QString& scriptsFolder) {
     if (!path.endsWith(QLatin1String(".zs"))) continue;
     ScriptFile file;
     file.path = QFileInfo(path).absoluteFilePath();
-    file.relative = root.relativeFilePath(path);
+    file.relative = root.relativeFilePath(file.path);
     QFile f(path);
     if (f.open(QIODevice::ReadOnly)) file.facts = readFacts(QString::fromUtf8(f.readAll()));
     if (!file.facts.norun) files.push_back(std::move(file));
