@@ -328,6 +328,26 @@ class ScriptChecks : public QObject {
     QCOMPARE(again->text("编辑框1"), scripts);
   }
 
+  // The shared fixture folder, the whole report: the problems of every file in load order, then
+  // what the game skips after the first parse error.
+  void folderCheckReport() {
+    test::Harness h;
+    const QString folder = QFINDTESTDATA("zenscript/folder");
+    QVERIFY(!folder.isEmpty());
+    auto f = test::open("ScriptCheckWindow");
+    test::type(*f, "编辑框1", folder);
+    test::click(*f, "按钮2");
+    QTRY_VERIFY(f->text("编辑框2").contains("共检查"));
+    QCOMPARE(splitLines(f->text("编辑框2")),
+             (QStringList{"检查 " + QDir::toNativeSeparators(folder) + " …",
+                          "[错误] sub/broken.zs：第 2 行第 33 列：这里应当是「)」，却是「;」",
+                          "[错误] Zeta.zs：第 1 行第 16 列：尖括号里的 id 是空的",
+                          "共检查 5 个文件：2 处错误，0 处警告。",
+                          "游戏读到 sub/broken.zs 的语法错误后会跳过这个文件，以及之后加载的全部 2 "
+                          "个文件：",
+                          "    Zeta.zs", "    omega.zs"}));
+  }
+
   void folderCheckOfAMissingFolder() {
     test::Harness h;
     auto f = test::open("ScriptCheckWindow");
