@@ -5,6 +5,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -365,6 +368,37 @@ class ScriptChecks : public QObject {
     QCOMPARE(f->text("检查脚本"), QString("检查脚本"));
     test::click(*f, "检查脚本");
     QCOMPARE(h.fake.opened, QStringList{"ScriptCheckWindow"});
+  }
+
+  // The fusion window writes JSON: a middle record and an end record from sound values, finished
+  // and exported, are a JSON file, written without a question.
+  void fusionWritesSoundJson() {
+    test::Harness h;
+    auto f = test::open("FusionRecipeWindow");
+    test::type(*f, "编辑框1", "minecraft:ice");
+    test::type(*f, "编辑框2", "minecraft:diamond");
+    test::type(*f, "编辑框3", "minecraft:nether_star");
+    qobject_cast<QComboBox*>(f->control("组合框1"))->setCurrentIndex(1);
+    for (const char* place : {"中间", "结尾"}) {
+      f->setText("组合框2", place);
+      for (const char* button : {"修改工作台配方12", "修改工作台配方5", "修改工作台配方1",
+                                 "修改工作台配方2", "修改工作台配方3", "修改工作台配方4"})
+        test::click(*f, button);
+    }
+    QString exported;
+    h.fake.whenOpened["JsonExportWindow"] = [&](FormWindow& json) {
+      exported = fromBytes(values().exportBuffer);
+      test::type(json, "编辑框4", h.path("CustomFusionRecipes.json"));
+      test::click(json, "添加一个配方2");
+    };
+    test::click(*f, "修改工作台配方8");
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(exported.toUtf8(), &error);
+    QVERIFY2(error.error == QJsonParseError::NoError,
+             qPrintable(error.errorString() + "\n" + exported));
+    QCOMPARE(json.array().size(), 2);
+    QVERIFY(h.fake.questions.isEmpty());
+    QCOMPARE(readWholeFile(h.path("CustomFusionRecipes.json")), toBytes(exported));
   }
 
   // Every generator window, every box filled with a sound value of its kind and every button
