@@ -292,6 +292,25 @@ class ScriptChecks : public QObject {
     }
   }
 
+  // At most five errors are listed and the rest counted; errors that are no parse error (empty
+  // ids) let the game go on, so the question does not say that later scripts are skipped.
+  void exportQuestionListsFiveErrors() {
+    test::Harness h;
+    QByteArray script;
+    for (int i = 0; i < 7; ++i) script += "recipes.remove(<>);\r\n";
+    values().exportBuffer = script;
+    auto f = test::open("ExportWindow");
+    test::type(*f, "编辑框4", h.path("x.zs"));
+    h.fake.questionAnswers = {"取消"};
+    test::click(*f, "添加一个配方2");
+    QCOMPARE(h.fake.questions.size(), 1);
+    const QString& text = h.fake.questions[0].text;
+    QVERIFY2(text.contains("第 5 行") && !text.contains("第 6 行"), qPrintable(text));
+    QVERIFY2(text.contains("还有 2 处"), qPrintable(text));
+    QVERIFY(!text.contains("跳过"));
+    QVERIFY(!QFileInfo::exists(h.path("x.zs")));
+  }
+
   // The folder check over a small pack: load order by priority then path, #norun left out, the
   // broken file's problem listed, and the files the game skips after it named.
   void folderCheck() {
