@@ -20,8 +20,6 @@
 namespace tf {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ScriptCheckWindow", text); }
-
 const char* const kFolderKey = "scriptCheck/folder";
 // Files named after the first parse error; the rest are counted.
 constexpr qsizetype kSkippedListed = 50;
@@ -103,12 +101,15 @@ class FolderCheck : public QObject {
     QString lines;
     if (!report.unreadable.isEmpty()) {
       ++errors_;
-      lines += tr("[错误] %1：无法读取：%2").arg(report.relative, report.unreadable) + u'\n';
+      lines += QCoreApplication::translate("ScriptCheckWindow", "[错误] %1：无法读取：%2")
+                   .arg(report.relative, report.unreadable) +
+               u'\n';
     }
     for (const check::Problem& p : report.problems) {
       const bool error = p.severity == check::Severity::Error;
       (error ? errors_ : warnings_) += 1;
-      lines += (error ? tr("[错误] %1：%2") : tr("[警告] %1：%2"))
+      lines += (error ? QCoreApplication::translate("ScriptCheckWindow", "[错误] %1：%2")
+                      : QCoreApplication::translate("ScriptCheckWindow", "[警告] %1：%2"))
                    .arg(report.relative, check::describe(p)) +
                u'\n';
     }
@@ -117,17 +118,27 @@ class FolderCheck : public QObject {
 
   void finish() {
     QString summary =
-        tr("共检查 %1 个文件：%2 处错误，%3 处警告。").arg(files_).arg(errors_).arg(warnings_) +
+        QCoreApplication::translate("ScriptCheckWindow", "共检查 %1 个文件：%2 处错误，%3 处警告。")
+            .arg(files_)
+            .arg(errors_)
+            .arg(warnings_) +
         u'\n';
-    if (files_ == 0) summary = tr("这个文件夹里没有游戏会运行的 .zs 脚本。") + u'\n';
+    if (files_ == 0)
+      summary = QCoreApplication::translate("ScriptCheckWindow",
+                                            "这个文件夹里没有游戏会运行的 .zs 脚本。") +
+                u'\n';
     if (!firstBroken_.isEmpty()) {
       if (skipped_.isEmpty()) {
-        summary +=
-            tr("游戏读到 %1 的语法错误后会跳过这个文件；它是最后加载的文件，后面没有被跳过的脚本。")
-                .arg(firstBroken_) +
-            u'\n';
+        summary += QCoreApplication::translate(
+                       "ScriptCheckWindow",
+                       "游戏读到 %1 "
+                       "的语法错误后会跳过这个文件；它是最后加载的文件，后面没有被跳过的脚本。")
+                       .arg(firstBroken_) +
+                   u'\n';
       } else {
-        summary += tr("游戏读到 %1 的语法错误后会跳过这个文件，以及之后加载的全部 %2 个文件：")
+        summary += QCoreApplication::translate(
+                       "ScriptCheckWindow",
+                       "游戏读到 %1 的语法错误后会跳过这个文件，以及之后加载的全部 %2 个文件：")
                        .arg(firstBroken_)
                        .arg(skipped_.size()) +
                    u'\n';
@@ -135,7 +146,9 @@ class FolderCheck : public QObject {
           summary += QStringLiteral("    ") + skipped_[i] + u'\n';
         if (skipped_.size() > kSkippedListed)
           summary += QStringLiteral("    ") +
-                     tr("还有 %1 个").arg(skipped_.size() - kSkippedListed) + u'\n';
+                     QCoreApplication::translate("ScriptCheckWindow", "还有 %1 个")
+                         .arg(skipped_.size() - kSkippedListed) +
+                     u'\n';
       }
     }
     f_.append("编辑框2", toCrLf(summary));
@@ -156,14 +169,17 @@ class FolderCheck : public QObject {
 void startCheck(FormWindow& f) {
   const QString folder = f.text("编辑框1").trimmed();
   if (folder.isEmpty() || !QDir(folder).exists()) {
-    message(&f, tr("找不到这个文件夹：") + folder, kMessageWarning);
+    message(&f, QCoreApplication::translate("ScriptCheckWindow", "找不到这个文件夹：") + folder,
+            kMessageWarning);
     return;
   }
   QSettings().setValue(kFolderKey, folder);
   f.setText("编辑框2", QString());
   f.setProgress("进度条1", 0);
   f.control("按钮2")->setEnabled(false);
-  f.append("编辑框2", toCrLf(tr("检查 %1 …").arg(QDir::toNativeSeparators(folder)) + u'\n'));
+  f.append("编辑框2", toCrLf(QCoreApplication::translate("ScriptCheckWindow", "检查 %1 …")
+                                 .arg(QDir::toNativeSeparators(folder)) +
+                             u'\n'));
   new FolderCheck(f, folder);
 }
 
