@@ -78,11 +78,11 @@ class Closing : public QObject {
     auto f = test::open(window);
     f->append(box, lines);
     const QString before = f->text(box);
-    if (answer != kNoQuestion) h.fake.closeAnswers = {answer};
+    if (answer != kNoQuestion) h.fake.questionAnswers = {kWindowAnswers[answer]};
     QCOMPARE(f->close(), closes);
     QCOMPARE(f->isVisible(), !closes);
-    QCOMPARE(h.fake.closeQuestions.size(), answer == kNoQuestion ? 0 : 1);
-    if (answer != kNoQuestion) QCOMPARE(h.fake.closeQuestions[0].answers, kWindowAnswers);
+    QCOMPARE(h.fake.questions.size(), answer == kNoQuestion ? 0 : 1);
+    if (answer != kNoQuestion) QCOMPARE(h.fake.questions[0].answers, kWindowAnswers);
     QCOMPARE(values().exportBuffer, kept ? toBytes(before) : QByteArray());
     QCOMPARE(f->text(box), before);  // the box itself is never changed by closing
   }
@@ -119,14 +119,15 @@ class Closing : public QObject {
     auto f = test::open(window);
     f->append(box, QStringLiteral("line one\r\n"));
     test::click(*f, button);
+    h.fake.questionAnswers = {"取消", "取消"};
     QCOMPARE(f->close(), !asks);
-    QCOMPARE(h.fake.closeQuestions.size(), asks ? 1 : 0);
+    QCOMPARE(h.fake.questions.size(), asks ? 1 : 0);
     if (asks) return;
     // A change after the keeping asks again.
     f->show();
     f->append(box, QStringLiteral("line two\r\n"));
     QVERIFY(!f->close());
-    QCOMPARE(h.fake.closeQuestions.size(), 1);
+    QCOMPARE(h.fake.questions.size(), 1);
   }
 
   // The code terminal opens with MekanismScript; its "写入" button keeps the box in it.
@@ -135,10 +136,10 @@ class Closing : public QObject {
     values().mekanismScript = QStringLiteral("a\r\n");
     auto f = test::open("CodeTerminalWindow");
     QVERIFY(f->close());  // opened with the script, unchanged
-    QVERIFY(h.fake.closeQuestions.isEmpty());
+    QVERIFY(h.fake.questions.isEmpty());
     f->show();
     f->setText("编辑框1", QStringLiteral("a\r\nb\r\n"));
-    h.fake.closeAnswers = {kKeep};
+    h.fake.questionAnswers = {kWindowAnswers[kKeep]};
     QVERIFY(f->close());
     QCOMPARE(values().mekanismScript, QStringLiteral("a\r\nb\r\n"));
   }
@@ -150,7 +151,7 @@ class Closing : public QObject {
     auto f = test::open("FusionRecipeWindow");
     const QString json = QStringLiteral("[\r\n    {\r\n");
     f->append("编辑框5", json);
-    h.fake.closeAnswers = {kKeep};
+    h.fake.questionAnswers = {kWindowAnswers[kKeep]};
     QVERIFY(f->close());
     QCOMPARE(values().fusionJson, json);
     QVERIFY(values().exportBuffer.isEmpty());
@@ -158,9 +159,10 @@ class Closing : public QObject {
     QCOMPARE(again->text("编辑框5"), json);
     QVERIFY(again->close());  // as it opened: nothing new to keep
     auto main = test::open("MainWindow");
-    QVERIFY(!main->close());  // asked, no answer given: cancel
-    QCOMPARE(h.fake.closeQuestions.size(), 2);
-    QVERIFY(h.fake.closeQuestions[1].text.contains(QStringLiteral("龙之研究")));
+    h.fake.questionAnswers = {kMainAnswers[kCancel]};
+    QVERIFY(!main->close());
+    QCOMPARE(h.fake.questions.size(), 2);
+    QVERIFY(h.fake.questions[1].text.contains(QStringLiteral("龙之研究")));
   }
 
   // The main window: which program-wide text is unwritten, the answers given, whether the
@@ -208,11 +210,11 @@ class Closing : public QObject {
     }
     exportTo(h.fake, "ExportWindow", exportSucceeds ? zs : QString());
     exportTo(h.fake, "JsonExportWindow", exportSucceeds ? json : QString());
-    h.fake.closeAnswers = answers;
+    for (int a : answers) h.fake.questionAnswers << kMainAnswers[a];
     auto main = test::open("MainWindow");
     QCOMPARE(main->close(), closes);
-    QCOMPARE(h.fake.closeQuestions.size(), answers.size());
-    if (!answers.isEmpty()) QCOMPARE(h.fake.closeQuestions[0].answers, kMainAnswers);
+    QCOMPARE(h.fake.questions.size(), answers.size());
+    if (!answers.isEmpty()) QCOMPARE(h.fake.questions[0].answers, kMainAnswers);
     QCOMPARE(h.fake.opened, opened);
     if (!opened.isEmpty() && exportSucceeds)
       QCOMPARE(fileBytes(opened[0] == QLatin1String("ExportWindow") ? zs : json), toBytes(text));
@@ -225,12 +227,12 @@ class Closing : public QObject {
     values().exportBuffer = toBytes(QStringLiteral("buffer\r\n"));
     values().mekanismScript = QStringLiteral("mekanism\r\n");
     exportTo(h.fake, "ExportWindow", QString());  // the user closes the export window
-    h.fake.closeAnswers = {kKeep};
+    h.fake.questionAnswers = {kMainAnswers[kKeep]};
     auto main = test::open("MainWindow");
     QVERIFY(!main->close());
     QCOMPARE(h.fake.opened, QStringList{"ExportWindow"});
     QCOMPARE(values().exportBuffer, toBytes(QStringLiteral("buffer\r\n")));
-    QVERIFY(h.fake.closeQuestions[0].text.contains(QStringLiteral("通用机械")));
+    QVERIFY(h.fake.questions[0].text.contains(QStringLiteral("通用机械")));
   }
 };
 

@@ -520,7 +520,8 @@ class Faults : public QObject {
       QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
       QCOMPARE(file.write(other), other.size());
     }
-    h.fake.answers = {accept};
+    // Declined, the question comes again at the next press.
+    h.fake.questionAnswers = QStringList(2, accept ? "使用文件中的列表" : "取消");
     auto f = test::open("GameStage2Window");
     test::type(*f, "编辑框6", "b");
     test::click(*f, "选择框2");

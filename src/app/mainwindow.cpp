@@ -30,6 +30,7 @@ const FormDeclaration& mainForm() {
           button("修改工作台配方1", "导出为zs脚本\r\n", 8, 88, 96, 40),
           button("修改工作台配方11", "批量导入物品或方块id", 120, 88, 104, 40),
           button("修改工作台配方5", "关于\r\n", 232, 88, 96, 40),
+          button("检查脚本", "检查脚本", 448, 88, 96, 40),
           label("标签2", "模组修改", 8, 136, 304, 32),
           button("修改工作台配方12", "龙之研究", 8, 168, 96, 40),
           button("修改工作台配方10", "通用机械", 112, 168, 96, 40),
@@ -56,6 +57,7 @@ constexpr Navigation kNavigation[] = {
     {"修改工作台配方1", "ExportWindow"},
     {"修改工作台配方11", "BatchImportWindow"},
     {"修改工作台配方5", "AboutWindow"},
+    {"检查脚本", "ScriptCheckWindow"},
     {"修改工作台配方12", "FusionRecipeWindow"},
     {"修改工作台配方10", "MekanismWindow"},
     {"修改工作台配方7", "ExNihiloWindow"},
@@ -117,10 +119,11 @@ bool mayQuit(FormWindow& f) {
   for (const Exportable& e : exportables())
     if (e.pending()) unwritten << QCoreApplication::translate("MainWindow", e.what);
   if (unwritten.isEmpty()) return true;
-  const int answer = platform().askBeforeClosing(
+  const int answer = platform().askQuestion(
       &f,
       QCoreApplication::translate("MainWindow", "以下内容还没有导出，退出会丢失它们：") +
           QStringLiteral("\n") + unwritten.join(u'\n'),
+      QCoreApplication::translate("MainWindow", "提醒"),
       {QCoreApplication::translate("MainWindow", "导出…"),
        QCoreApplication::translate("MainWindow", "退出"),
        QCoreApplication::translate("MainWindow", "取消")});

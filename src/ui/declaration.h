@@ -29,6 +29,7 @@ enum ControlOption : unsigned {
   kScrollV = 1u << 0,   // Memo: vertical scroll bar
   kScrollH = 1u << 1,   // Memo: horizontal scroll bar (lines are not wrapped)
   kTerminal = 1u << 2,  // Memo: green text on black
+  kScript = 1u << 3,    // Memo: a script box (ZenScript colours, problems underlined)
 };
 
 struct ControlDeclaration {

@@ -8,16 +8,26 @@ void FakePlatform::showMessage(QWidget*, const QString& text, int flags, const Q
   messages.append(Message{text, flags, title});
 }
 
-bool FakePlatform::askQuestion(QWidget*, const QString& text, const QString& accept,
-                               const QString& reject, const QString& title) {
-  questions.append(Question{text, accept, reject, title});
-  return !answers.isEmpty() && answers.takeFirst();
-}
-
 QString FakePlatform::askFileName(QWidget*, const QString& filter, const QString& folder) {
   filters.append(filter);
   folders.append(folder);
   return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+int FakePlatform::askQuestion(QWidget*, const QString& text, const QString& title,
+                              const QStringList& answers) {
+  questions.append(Question{text, title, answers});
+  const QString answer = questionAnswers.isEmpty() ? QString() : questionAnswers.takeFirst();
+  const qsizetype chosen = answers.indexOf(answer);
+  if (chosen >= 0) return int(chosen);
+  if (!answer.isEmpty())
+    qFatal("the question \"%s\" has no answer \"%s\"", qPrintable(title), qPrintable(answer));
+  return 0;
+}
+
+QString FakePlatform::askFolder(QWidget*, const QString& start) {
+  folderStarts.append(start);
+  return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
 }
 
 qint64 FakePlatform::randomInt(qint64 lo, qint64 hi) {
@@ -32,12 +42,6 @@ void FakePlatform::runModal(FormWindow& window) {
     window.show();
     (*it)(window);
   }
-}
-
-int FakePlatform::askBeforeClosing(QWidget*, const QString& text, const QStringList& answers) {
-  closeQuestions.append(CloseQuestion{text, answers});
-  if (closeAnswers.isEmpty()) return int(answers.size()) - 1;
-  return qBound(0, closeAnswers.takeFirst(), int(answers.size()) - 1);
 }
 
 }  // namespace tf

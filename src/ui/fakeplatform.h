@@ -21,25 +21,28 @@ class FakePlatform : public Platform {
   };
 
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
-  bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
-                   const QString& reject, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter,
                       const QString& folder = QString()) override;
+  int askQuestion(QWidget* parent, const QString& text, const QString& title,
+                  const QStringList& answers) override;
+  QString askFolder(QWidget* parent, const QString& start) override;
   QDate today() override { return date; }
   qint64 randomInt(qint64 lo, qint64 hi) override;
   void runModal(FormWindow& window) override;
-  int askBeforeClosing(QWidget* parent, const QString& text, const QStringList& answers) override;
-
-  struct Question {
-    QString text;
-    QString accept;
-    QString reject;
-    QString title;
-  };
 
   QList<Message> messages;
-  QList<Question> questions;  // every question asked, in order
-  QList<bool> answers;        // the answers to the next questions; none left: the user declines
+  struct Question {
+    QString text;
+    QString title;
+    QStringList answers;
+  };
+  QList<Question> questions;
+  // The answers to the next questions, as texts of their buttons. None left: the first answer,
+  // so that a test about something else goes on as a user who says yes (tests of a question
+  // give its answers and look at `questions`).
+  QStringList questionAnswers;
+  QStringList folderStarts;   // the start folder of each folder dialog shown
+  QStringList folderAnswers;  // answers of the next folder dialogs; "" or none left: cancel
   QStringList filters;        // the filter of each file dialog shown
   QStringList folders;        // the folder each file dialog opened in
   QStringList fileAnswers;    // answers of the next file dialogs; "" or none left: cancel
@@ -49,14 +52,6 @@ class FakePlatform : public Platform {
   // What the user does in a window opened modally, by window name; a window without one is
   // closed at once.
   QHash<QString, std::function<void(FormWindow&)>> whenOpened;
-  // Questions asked before closing: their texts and answers, in order; the next answers by
-  // index (none left: the last answer, which leaves everything as it was).
-  struct CloseQuestion {
-    QString text;
-    QStringList answers;
-  };
-  QList<CloseQuestion> closeQuestions;
-  QList<int> closeAnswers;
 };
 
 }  // namespace tf

@@ -24,6 +24,7 @@
 #include "ui/focusorder.h"
 #include "ui/platform.h"
 #include "ui/screenfit.h"
+#include "ui/scriptedit.h"
 
 namespace tf {
 namespace {
@@ -149,7 +150,8 @@ void FormWindow::build() {
         break;
       }
       case ControlKind::Memo: {
-        auto* m = new QPlainTextEdit(this);
+        auto* m = (c.options & kScript) ? new ScriptEdit((c.options & kTerminal) != 0, this)
+                                        : new QPlainTextEdit(this);
         m->setPlainText(fromCrLf(c.text));
         // A box without a declared scroll bar still shows one once its text is taller.
         m->setVerticalScrollBarPolicy((c.options & kScrollV) ? Qt::ScrollBarAlwaysOn

@@ -92,8 +92,8 @@ void message(QWidget* parent, const QString& text, int flags, const QString& tit
 
 bool question(QWidget* parent, const QString& text, const QString& accept, const QString& reject,
               const QString& title) {
-  return platform().askQuestion(parent, text, accept, reject,
-                                title.isEmpty() ? QStringLiteral("信息：") : title);
+  return platform().askQuestion(parent, text, title.isEmpty() ? QStringLiteral("信息：") : title,
+                                {accept, reject}) == 0;
 }
 
 void QtPlatform::showMessage(QWidget* parent, const QString& text, int flags,
@@ -106,19 +106,6 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text, int flags,
   box->exec();
 }
 
-// The reject button is the default: Enter or Escape alone never says yes.
-bool QtPlatform::askQuestion(QWidget* parent, const QString& text, const QString& accept,
-                             const QString& reject, const QString& title) {
-  const std::unique_ptr<QMessageBox> box = buildMessageBox(parent, text, title);
-  box->setIcon(QMessageBox::Question);
-  QPushButton* yes = box->addButton(accept, QMessageBox::AcceptRole);
-  QPushButton* no = box->addButton(reject, QMessageBox::RejectRole);
-  box->setDefaultButton(no);
-  box->setEscapeButton(no);
-  box->exec();
-  return box->clickedButton() == yes;
-}
-
 QString QtPlatform::askFileName(QWidget* parent, const QString& filter, const QString& folder) {
   QFileDialog dialog(parent);
   if (!folder.isEmpty()) dialog.setDirectory(folder);
@@ -129,6 +116,29 @@ QString QtPlatform::askFileName(QWidget* parent, const QString& filter, const QS
   return dialog.selectedFiles().constFirst();
 }
 
+// The last answer is the safe one: the default button, and what Escape or closing the box
+// gives, so that Enter alone never says yes.
+int QtPlatform::askQuestion(QWidget* parent, const QString& text, const QString& title,
+                            const QStringList& answers) {
+  const std::unique_ptr<QMessageBox> box = buildMessageBox(parent, text, title);
+  box->setIcon(QMessageBox::Question);
+  QList<QAbstractButton*> buttons;
+  for (qsizetype i = 0; i < answers.size(); ++i)
+    buttons.append(box->addButton(
+        answers[i], i + 1 == answers.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  if (!buttons.isEmpty()) {
+    box->setDefaultButton(static_cast<QPushButton*>(buttons.last()));
+    box->setEscapeButton(buttons.last());
+  }
+  box->exec();
+  const qsizetype chosen = buttons.indexOf(box->clickedButton());
+  return chosen < 0 ? int(answers.size()) - 1 : int(chosen);
+}
+
+QString QtPlatform::askFolder(QWidget* parent, const QString& start) {
+  return QFileDialog::getExistingDirectory(parent, QString(), start);
+}
+
 QDate QtPlatform::today() { return QDate::currentDate(); }
 
 qint64 QtPlatform::randomInt(qint64 lo, qint64 hi) {
@@ -136,26 +146,5 @@ qint64 QtPlatform::randomInt(qint64 lo, qint64 hi) {
 }
 
 void QtPlatform::runModal(FormWindow& window) { window.exec(); }
-
-int QtPlatform::askBeforeClosing(QWidget* parent, const QString& text, const QStringList& answers) {
-  QMessageBox box(parent);
-  box.setWindowTitle(QCoreApplication::translate("Platform", "提醒"));
-  box.setText(text);
-  box.setIcon(QMessageBox::Question);
-  QList<QAbstractButton*> buttons;
-  for (qsizetype i = 0; i < answers.size(); ++i) {
-    const bool last = i + 1 == answers.size();
-    buttons.append(box.addButton(
-        answers[i], last ? QMessageBox::RejectRole
-                         : (i == 0 ? QMessageBox::AcceptRole : QMessageBox::DestructiveRole)));
-  }
-  if (!buttons.isEmpty()) {
-    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.constFirst()));
-    box.setEscapeButton(buttons.constLast());
-  }
-  box.exec();
-  const qsizetype chosen = buttons.indexOf(box.clickedButton());
-  return chosen < 0 ? int(answers.size()) - 1 : int(chosen);
-}
 
 }  // namespace tf

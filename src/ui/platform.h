@@ -28,25 +28,23 @@ class Platform {
   // A modal box; title is never empty here (see message()).
   virtual void showMessage(QWidget* parent, const QString& text, int flags,
                            const QString& title) = 0;
-  // A modal question with two buttons: true when the user pressed accept, false for reject or
-  // when the box was closed otherwise.
-  virtual bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
-                           const QString& reject, const QString& title) = 0;
   // The open-file dialog with one filter "label|pattern", opening in folder (empty: the dialog's
   // own choice); the file need not exist. Returns the full path chosen, or the empty text when
   // the user cancelled.
   virtual QString askFileName(QWidget* parent, const QString& filter,
                               const QString& folder = QString()) = 0;
+  // A modal question whose buttons carry the given answers, in order. The last answer is the
+  // safe one, which leaves everything as it was: the default button, and what Escape or closing
+  // the box gives. Returns the index of the answer chosen.
+  virtual int askQuestion(QWidget* parent, const QString& text, const QString& title,
+                          const QStringList& answers) = 0;
+  // The folder dialog; returns the folder chosen, or the empty text when the user cancelled.
+  virtual QString askFolder(QWidget* parent, const QString& start) = 0;
   virtual QDate today() = 0;
   // An integer from lo to hi, both included.
   virtual qint64 randomInt(qint64 lo, qint64 hi) = 0;
   // Shows the window modally over its opener and returns when the user has closed it.
   virtual void runModal(FormWindow& window) = 0;
-  // The question asked before a window closes with work not yet kept: two or more answers, the
-  // last of which leaves everything as it was. Returns the index of the answer chosen; closing
-  // the box counts as the last answer.
-  virtual int askBeforeClosing(QWidget* parent, const QString& text,
-                               const QStringList& answers) = 0;
 };
 
 Platform& platform();
@@ -72,14 +70,14 @@ std::unique_ptr<QMessageBox> buildMessageBox(QWidget* parent, const QString& tex
 class QtPlatform : public Platform {
  public:
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
-  bool askQuestion(QWidget* parent, const QString& text, const QString& accept,
-                   const QString& reject, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter,
                       const QString& folder = QString()) override;
+  int askQuestion(QWidget* parent, const QString& text, const QString& title,
+                  const QStringList& answers) override;
+  QString askFolder(QWidget* parent, const QString& start) override;
   QDate today() override;
   qint64 randomInt(qint64 lo, qint64 hi) override;
   void runModal(FormWindow& window) override;
-  int askBeforeClosing(QWidget* parent, const QString& text, const QStringList& answers) override;
 };
 
 }  // namespace tf

@@ -42,8 +42,8 @@ void FormWindow::setCloseGuard(std::function<bool()> guard) { closeGuard_ = std:
 
 bool FormWindow::mayClose() {
   if (scriptPending()) {
-    const int answer = platform().askBeforeClosing(
-        this, tr("脚本框中有尚未写入总变量的代码，关闭窗口会丢失它们。"),
+    const int answer = platform().askQuestion(
+        this, tr("脚本框中有尚未写入总变量的代码，关闭窗口会丢失它们。"), tr("提醒"),
         {tr("写入总变量并关闭"), tr("不写入，关闭"), tr("取消")});
     if (answer != 0 && answer != 1) return false;
     if (answer == 0) {

@@ -33,7 +33,7 @@ const FormDeclaration& gameStage2Form() {
           button("添加维度限制3", "导入阶段", 8, 120, 96, 40),
           edit("编辑框8", "", 112, 128, 168, 24),
           button("修改工作台配方7", "完成并导出为zs文件", 320, 120, 256, 40),
-          memo("编辑框2", "", 8, 176, 704, 136, kNoOption),
+          memo("编辑框2", "", 8, 176, 704, 136, kScript),
       },
       "编辑框2"};
   return declaration;
@@ -54,7 +54,8 @@ void setupGameStage2(FormWindow& f) {
                        {"修改工作台配方6", "选择框2", "编辑框6", "编辑框1", &hiddenBlockLine},
                        {"修改工作台配方1", "选择框1", "编辑框4", "编辑框3", &unfamiliarItemLine},
                    });
-  f.onClick("添加维度限制3", [&f] { f.append("编辑框2", stageImportLine(f.text("编辑框8"))); });
+  f.onClick("添加维度限制3",
+            [&f] { insertImportLine(f, "编辑框2", stageImportLine(f.text("编辑框8"))); });
   f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text("编辑框2")); });
 }
 

@@ -96,7 +96,7 @@ const FormDeclaration& gameStageForm() {
           button("添加维度限制10", "限制Waila ", 16, 768, 96, 40),
           edit("编辑框24", "", 144, 776, 128, 32),
           button("修改工作台配方7", "完成并导出为zs文件", 296, 768, 256, 40),
-          memo("编辑框1", "", 8, 816, 816, 112, kScrollV),
+          memo("编辑框1", "", 8, 816, 816, 112, kScrollV | kScript),
           // separator bars between the rows
           button("按钮1", "", 0, 48, 624, 16),
           button("按钮2", "", -8, 104, 632, 16),
@@ -142,7 +142,8 @@ void setupGameStage(FormWindow& f) {
     f.append("编辑框1", "mods.ItemStages.addItemStage('" + f.text("编辑框4") + "',<" +
                             f.text("编辑框3") + ">);\r\n");
   });
-  f.onClick("添加维度限制3", [&f] { f.append("编辑框1", stageImportLine(f.text("编辑框8"))); });
+  f.onClick("添加维度限制3",
+            [&f] { insertImportLine(f, "编辑框1", stageImportLine(f.text("编辑框8"))); });
   f.onClick("添加维度限制4",
             [&f] { f.append("编辑框1", "addGameStage('" + f.text("编辑框9") + "');\r\n"); });
   f.onClick("添加维度限制5",
