@@ -68,7 +68,20 @@ class CaptionLabel : public QLabel {
 
 // Scrolls a multi-line box to its end, so that the line just appended is in sight.
 void showEnd(QPlainTextEdit* m) {
+  static const char* const kFollowsEnd = "tessaformFollowsEnd";
   QScrollBar* bar = m->verticalScrollBar();
+  // The text may be laid out again after the append (colouring, a scroll bar that appears and
+  // narrows the box): the box keeps showing its end until the user scrolls or moves the cursor.
+  if (!m->property(kFollowsEnd).isValid()) {
+    QObject::connect(bar, &QScrollBar::rangeChanged, m, [m, bar](int, int maximum) {
+      if (m->property(kFollowsEnd).toBool()) bar->setValue(maximum);
+    });
+    QObject::connect(bar, &QScrollBar::actionTriggered, m,
+                     [m](int) { m->setProperty(kFollowsEnd, false); });
+    QObject::connect(m, &QPlainTextEdit::cursorPositionChanged, m,
+                     [m] { m->setProperty(kFollowsEnd, false); });
+  }
+  m->setProperty(kFollowsEnd, true);
   bar->setValue(bar->maximum());
 }
 
