@@ -3,6 +3,7 @@
 #include "app/windowicon.h"
 #include "forms/values.h"
 #include "ui/formwindow.h"
+#include "ui/packservice.h"
 #include "ui/registry.h"
 
 int main(int argc, char* argv[]) {
@@ -15,5 +16,7 @@ int main(int argc, char* argv[]) {
 
   std::unique_ptr<tf::FormWindow> mainWindow = tf::buildWindow(QStringLiteral("MainWindow"));
   mainWindow->show();
+  // The remembered pack is read in the background; the window does not wait for it.
+  tf::PackService::instance().loadRemembered();
   return app.exec();
 }

@@ -702,13 +702,39 @@ SnapshotPtr readPack(const QString& gameFolder, const Progress& progress) {
 // ---------------------------------------------------------------------------------------------
 // Matching and suggestions
 
+std::span<const BracketPrefix> bracketPrefixes() {
+  static constexpr BracketPrefix kPrefixes[] = {
+      {"ore:", Kind::OreName}, {"liquid:", Kind::Liquid}, {"fluid:", Kind::Liquid},
+      {"gas:", Kind::Gas},     {"entity:", Kind::Entity}, {"blockstate:", Kind::Block},
+      {"block:", Kind::Block}, {"item:", Kind::Item},
+  };
+  return kPrefixes;
+}
+
+const char* bracketPrefix(Kind kind) {
+  switch (kind) {
+    case Kind::Item: return "";
+    case Kind::Liquid: return "liquid:";
+    case Kind::OreName: return "ore:";
+    case Kind::Gas: return "gas:";
+    case Kind::Entity: return "entity:";
+    case Kind::Block: return "blockstate:";
+    case Kind::Mod: return "";
+  }
+  return "";
+}
+
 std::vector<Match> Snapshot::match(KindSet kinds, QStringView text, int limit,
                                    qsizetype* total) const {
   std::vector<Match> ranked[3];
   qsizetype count = 0;
-  if (text.startsWith(QLatin1String("ore:")) && (kinds & kindBit(Kind::OreName))) {
-    kinds = kindBit(Kind::OreName);
-    text = text.mid(4);
+  // Text that starts with a kind's bracket prefix ("ore:", "liquid:"…) looks in that kind only.
+  for (const BracketPrefix& p : bracketPrefixes()) {
+    if (!(kinds & kindBit(p.kind)) || !text.startsWith(QLatin1String(p.text))) continue;
+    // "minecraft:…" is no prefix for items, whose ids start with their mod.
+    kinds = kindBit(p.kind);
+    text = text.mid(qsizetype(std::strlen(p.text)));
+    break;
   }
   if (!text.isEmpty() && limit > 0) {
     for (int k = 0; k < kKindCount; ++k) {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 class QIODevice;
@@ -28,6 +29,17 @@ constexpr KindSet kindBit(Kind k) { return 1u << unsigned(k); }
 QString kindName(Kind kind);
 // The command typed in the game that writes the kind's list into crafttweaker.log.
 QString kindCommand(Kind kind);
+
+// The prefixes that name a kind inside a bracket ("ore:" in "<ore:ingotIron>"); items need
+// none ("<minecraft:stone>") but may have "item:".
+struct BracketPrefix {
+  const char* text;
+  Kind kind;
+};
+std::span<const BracketPrefix> bracketPrefixes();
+// The prefix a script writes before an id of the kind: "" for items (and mods, which have no
+// brackets), "ore:", "liquid:", "gas:", "entity:", "blockstate:".
+const char* bracketPrefix(Kind kind);
 
 // One kind's ids in the order the game listed them (the last copy of the list), with their
 // display names. Text lives in one pool, so a large list costs little more than its text.

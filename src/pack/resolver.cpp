@@ -1,80 +1,16 @@
 #include "pack/resolver.h"
 
 namespace tf::pack {
-namespace {
-
-// Brackets of the game's other handlers: never items, and not in the pack's lists.
-bool otherHandler(QStringView prefix) {
-  static const char* const kOthers[] = {"enchantment",    "potion",       "biome",
-                                        "creativetab",    "damagesource", "infuse",
-                                        "entitycategory", "soundevent",   "blockmaterial"};
-  for (const char* other : kOthers)
-    if (prefix.compare(QLatin1String(other), Qt::CaseInsensitive) == 0) return true;
-  return false;
-}
-
-}  // namespace
-
-BracketId parseBracket(QStringView bracket) {
-  BracketId b;
-  const qsizetype colon = bracket.indexOf(u':');
-  if (colon <= 0) return b;  // "<*>" and one-word brackets belong to other handlers
-  const QStringView head = bracket.first(colon);
-  const QStringView rest = bracket.mid(colon + 1);
-  struct Prefix {
-    const char* text;
-    Kind kind;
-  };
-  static constexpr Prefix kPrefixes[] = {
-      {"ore", Kind::OreName}, {"liquid", Kind::Liquid}, {"fluid", Kind::Liquid},
-      {"gas", Kind::Gas},     {"entity", Kind::Entity}, {"blockstate", Kind::Block},
-      {"block", Kind::Block}, {"item", Kind::Item},
-  };
-  for (const Prefix& p : kPrefixes) {
-    if (head != QLatin1String(p.text)) continue;
-    b.kind = p.kind;
-    b.prefix = head.toString() + u':';
-    b.id = rest.toString();
-    if (p.kind == Kind::Block) {
-      // "mod:name" then block properties ("facing=north") after a further ':'
-      const qsizetype first = rest.indexOf(u':');
-      const qsizetype second = first < 0 ? -1 : rest.indexOf(u':', first + 1);
-      if (second > 0) b.id = rest.first(second).toString();
-    }
-    b.checked = !b.id.isEmpty() && !b.id.contains(u'*');
-    if (p.kind == Kind::Item) b.checked = b.checked || b.id.endsWith(QLatin1String(":*"));
-    return b;
-  }
-  if (otherHandler(head)) return b;
-  // "mod:name" or "mod:name:meta": an item (or a block, which the game also takes).
-  b.kind = Kind::Item;
-  b.id = bracket.toString();
-  const qsizetype parts = bracket.count(u':') + 1;
-  b.checked = parts <= 3 && !rest.isEmpty() && !rest.startsWith(u'*');
-  return b;
-}
-
 check::Problem PackResolver::resolve(QStringView bracket) const {
   check::Problem p;
   if (!pack_) return p;
-  const BracketId b = parseBracket(bracket);
-  if (!b.checked) return p;
-  const Snapshot& s = *pack_;
-  const KindList& list = s.list(b.kind);
-  if (!list.loaded()) return p;
-  if (s.knows(b.kind, b.id)) return p;
-  // The game takes a block's name wherever it takes an item's.
-  if (b.kind == Kind::Item && s.knows(Kind::Block, b.id.section(u':', 0, 1))) return p;
+  const Verdict v = judge(*pack_, bracket);
+  if (!v.unknown) return p;
   p.kind = QStringLiteral("unknown-id");
-  p.severity = check::Severity::Error;
-  if (b.kind == Kind::OreName) p.severity = check::Severity::Warning;
-  if (b.kind == Kind::Item) {
-    const QString ns = b.id.section(u':', 0, 0) + u':';
-    if (!list.containsPrefix(ns) && !s.knows(Kind::Mod, ns.chopped(1)))
-      p.severity = check::Severity::Warning;
-  }
+  p.severity = v.errorInGame ? check::Severity::Error : check::Severity::Warning;
   p.args.append(bracket.toString());
-  for (const QString& near : s.suggest(b.kind, b.id)) p.args.append(b.prefix + near);
+  for (const QString& near : pack_->suggest(v.bracket.kind, v.bracket.id))
+    p.args.append(v.bracket.prefix + near);
   return p;
 }
 

@@ -4,20 +4,9 @@
 // checked.
 
 #include "check/checker.h"
-#include "pack/pack.h"
+#include "pack/brackets.h"
 
 namespace tf::pack {
-
-// What a bracket names, as the game's bracket handlers read it.
-struct BracketId {
-  Kind kind = Kind::Item;
-  QString id;            // within its kind: "minecraft:stone:1", "ingotIron", "water"…
-  QString prefix;        // what the bracket writes before the id: "", "item:", "ore:", "liquid:"…
-  bool checked = false;  // false for brackets of handlers the pack does not list
-};
-
-// Splits a bracket's text (blanks around ':' already removed, no '<' '>').
-BracketId parseBracket(QStringView bracket);
 
 class PackResolver : public check::BracketResolver {
  public:

@@ -13,6 +13,11 @@ QString FakePlatform::askFileName(QWidget*, const QString& filter) {
   return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
+QString FakePlatform::askFolder(QWidget*, const QString& start) {
+  folderStarts.append(start);
+  return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+}
+
 qint64 FakePlatform::randomInt(qint64 lo, qint64 hi) {
   if (randoms.isEmpty()) return lo;
   return qBound(lo, randoms.takeFirst(), hi);

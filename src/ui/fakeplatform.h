@@ -22,13 +22,16 @@ class FakePlatform : public Platform {
 
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter) override;
+  QString askFolder(QWidget* parent, const QString& start) override;
   QDate today() override { return date; }
   qint64 randomInt(qint64 lo, qint64 hi) override;
   void runModal(FormWindow& window) override;
 
   QList<Message> messages;
-  QStringList filters;      // the filter of each file dialog shown
-  QStringList fileAnswers;  // answers of the next file dialogs; "" or none left: cancel
+  QStringList filters;        // the filter of each file dialog shown
+  QStringList fileAnswers;    // answers of the next file dialogs; "" or none left: cancel
+  QStringList folderStarts;   // where each folder dialog opened
+  QStringList folderAnswers;  // answers of the next folder dialogs; "" or none left: cancel
   QDate date{2026, 1, 10};
   QList<qint64> randoms;  // the next random numbers; none left: the lower bound
   QStringList opened;     // the windows opened modally, in order

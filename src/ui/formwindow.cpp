@@ -18,6 +18,7 @@
 #include <limits>
 
 #include "forms/text.h"
+#include "ui/idassist.h"
 #include "ui/platform.h"
 
 namespace tf {
@@ -130,6 +131,7 @@ void FormWindow::build() {
         e->setText(c.text);
         e->setCursorPosition(0);
         whiteBoxBlackText(e);
+        attachIdAssist(e, e, c.id);
         w = e;
         break;
       }
@@ -163,6 +165,7 @@ void FormWindow::build() {
         }
         cb->setCurrentIndex(-1);
         if (cb->isEditable()) cb->clearEditText();
+        if (cb->isEditable()) attachIdAssist(cb->lineEdit(), cb, c.id);
         w = cb;
         break;
       }

@@ -55,6 +55,10 @@ QString QtPlatform::askFileName(QWidget* parent, const QString& filter) {
   return dialog.selectedFiles().constFirst();
 }
 
+QString QtPlatform::askFolder(QWidget* parent, const QString& start) {
+  return QFileDialog::getExistingDirectory(parent, QString(), start);
+}
+
 QDate QtPlatform::today() { return QDate::currentDate(); }
 
 qint64 QtPlatform::randomInt(qint64 lo, qint64 hi) {

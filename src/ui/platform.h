@@ -27,6 +27,9 @@ class Platform {
   // The open-file dialog with one filter "label|pattern"; the file need not exist.
   // Returns the full path chosen, or the empty text when the user cancelled.
   virtual QString askFileName(QWidget* parent, const QString& filter) = 0;
+  // The folder dialog, opened at start (when given). Returns the folder chosen, or the empty
+  // text when the user cancelled.
+  virtual QString askFolder(QWidget* parent, const QString& start) = 0;
   virtual QDate today() = 0;
   // An integer from lo to hi, both included.
   virtual qint64 randomInt(qint64 lo, qint64 hi) = 0;
@@ -47,6 +50,7 @@ class QtPlatform : public Platform {
  public:
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter) override;
+  QString askFolder(QWidget* parent, const QString& start) override;
   QDate today() override;
   qint64 randomInt(qint64 lo, qint64 hi) override;
   void runModal(FormWindow& window) override;
