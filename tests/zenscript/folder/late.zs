@@ -1,0 +1,2 @@
+#priority 10
+recipes.remove(<minecraft:stick>);

@@ -1,0 +1,2 @@
+#priority -5
+print("last");

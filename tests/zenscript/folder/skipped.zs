@@ -1,0 +1,2 @@
+#norun
+this is not a script

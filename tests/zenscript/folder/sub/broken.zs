@@ -1,0 +1,2 @@
+val a = 1;
+recipes.remove(<minecraft:bread>;
