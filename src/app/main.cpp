@@ -3,12 +3,14 @@
 #include "app/windowicon.h"
 #include "check/commandline.h"
 #include "forms/values.h"
+#include "pack/packcommand.h"
 #include "ui/formwindow.h"
 #include "ui/packservice.h"
 #include "ui/registry.h"
 
 int main(int argc, char* argv[]) {
   // "--check" and "--help" need no window system: decided before any QApplication exists.
+  if (tf::packcli::wantsPack(argc, argv)) return tf::packcli::runCommandLine(argc, argv);
   if (tf::cli::isCommandLine(argc, argv)) return tf::cli::runCommandLine(argc, argv);
   QApplication app(argc, argv);
   // Settings that the program remembers across runs (QSettings) are kept under this name.

@@ -813,7 +813,8 @@ QStringList Snapshot::suggest(Kind kind, QStringView id, int max) const {
   QStringView tail;
   if (kind == Kind::Item) std::tie(key, tail) = splitItem(id);
   const QString folded = key.toString().toCaseFolded();
-  const int bound = std::max(2, int(folded.size()) / 3);
+  // A slip of a key or two, more in longer ids; never a different word.
+  const int bound = std::clamp(int(folded.size()) / 5, 1, 3);
   struct Candidate {
     int distance;
     QString id;
@@ -835,7 +836,8 @@ QStringList Snapshot::suggest(Kind kind, QStringView id, int max) const {
                    [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
   QStringList out;
   for (const Candidate& c : best) {
-    if (out.size() >= max) break;
+    // Only the nearest: a farther id beside a near one is noise.
+    if (out.size() >= max || c.distance > best.front().distance) break;
     QString s = c.id + tail.toString();
     if (kind == Kind::Item && !tail.isEmpty() && !knows(kind, s)) s = c.id;
     if (s.compare(id, list.caseInsensitive() ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0)

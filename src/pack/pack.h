@@ -128,7 +128,8 @@ class Snapshot {
   std::vector<Match> match(KindSet kinds, QStringView text, int limit,
                            qsizetype* total = nullptr) const;
 
-  // The listed ids nearest to an unknown one (edit distance), nearest first, at most max.
+  // The listed ids nearest to an unknown one (edit distance, within a few slips), the nearest
+  // only, at most max.
   // Items are compared by registry name and keep the meta the unknown id was written with.
   QStringList suggest(Kind kind, QStringView id, int max = 3) const;
 
