@@ -428,6 +428,22 @@ class PackUi : public QObject {
     QVERIFY(brackets > 100);
   }
 
+  void scriptDialogsStartInThePacksScripts() {
+    Harness h;
+    auto exportWindow = open("ExportWindow");
+    click(*exportWindow, "添加一个配方1");
+    QCOMPARE(h.fake.fileStarts, QStringList{""});  // no pack: the dialog's own place
+    const QString game = makeGame(h);
+    PackService::instance().load(game);
+    QVERIFY(PackService::instance().waitUntilLoaded(10000));
+    click(*exportWindow, "添加一个配方1");
+    QCOMPARE(h.fake.fileStarts.last(), game + "/scripts");
+    // A JSON file belongs to the game's config, not its scripts.
+    auto json = open("JsonExportWindow");
+    click(*json, "添加一个配方1");
+    QCOMPARE(h.fake.fileStarts.last(), QString());
+  }
+
   void commandLineWithThePack() {
     Harness h;
     const QString game = makeGame(h);

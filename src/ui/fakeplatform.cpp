@@ -10,6 +10,7 @@ void FakePlatform::showMessage(QWidget*, const QString& text, int flags, const Q
 
 QString FakePlatform::askFileName(QWidget*, const QString& filter) {
   filters.append(filter);
+  fileStarts.append(fileDialogStart(filter));
   return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 

@@ -29,6 +29,7 @@ class FakePlatform : public Platform {
 
   QList<Message> messages;
   QStringList filters;        // the filter of each file dialog shown
+  QStringList fileStarts;     // the folder each file dialog opened in ("": the dialog's own)
   QStringList fileAnswers;    // answers of the next file dialogs; "" or none left: cancel
   QStringList folderStarts;   // where each folder dialog opened
   QStringList folderAnswers;  // answers of the next folder dialogs; "" or none left: cancel

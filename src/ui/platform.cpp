@@ -1,10 +1,12 @@
 #include "ui/platform.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRandomGenerator>
 
 #include "ui/formwindow.h"
+#include "ui/packservice.h"
 
 namespace tf {
 namespace {
@@ -46,8 +48,15 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text, int flags,
   box.exec();
 }
 
+QString fileDialogStart(const QString& filter) {
+  if (!filter.contains(QLatin1String("*.zs"))) return QString();
+  const QString scripts = PackService::instance().scriptsFolder();
+  return !scripts.isEmpty() && QFileInfo(scripts).isDir() ? scripts : QString();
+}
+
 QString QtPlatform::askFileName(QWidget* parent, const QString& filter) {
   QFileDialog dialog(parent);
+  if (const QString start = fileDialogStart(filter); !start.isEmpty()) dialog.setDirectory(start);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // a new name may be typed
   dialog.setNameFilter(qtFilter(filter));

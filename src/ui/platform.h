@@ -45,6 +45,11 @@ void setPlatform(Platform* p);
 void message(QWidget* parent, const QString& text, int flags = kMessageOk,
              const QString& title = QString());
 
+// The folder a file dialog with this filter opens in when the program knows a better place than
+// the dialog's own: with a pack set, a script's dialog opens in the pack's scripts folder.
+// Empty when there is none.
+QString fileDialogStart(const QString& filter);
+
 // The platform that the program uses: Qt's boxes and dialogs.
 class QtPlatform : public Platform {
  public:
