@@ -59,7 +59,7 @@ Verdict judge(const Snapshot& s, QStringView bracket) {
   if (b.kind == Kind::OreName) v.errorInGame = false;
   if (b.kind == Kind::Item) {
     const QString ns = b.id.section(u':', 0, 0);
-    if (!list.containsPrefix(QString(ns + u':')) && !s.knows(Kind::Mod, ns)) v.errorInGame = false;
+    if (!list.containsNamespace(ns) && !s.knows(Kind::Mod, ns)) v.errorInGame = false;
   }
   return v;
 }

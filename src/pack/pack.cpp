@@ -8,9 +8,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
+#include <string_view>
 
 namespace tf::pack {
 namespace {
@@ -108,47 +111,73 @@ struct Bytes {
 };
 
 // Splits one CSV line (every field quoted, "" inside a field is one "; unquoted fields are
-// taken as they are). False when a quote is not closed or text follows a closing quote.
-bool splitCsv(Bytes line, std::vector<QByteArray>& fields) {
+// taken as they are). False when a quote is not closed or text follows a closing quote. A field
+// without doubled quotes is a view into the line; the others are unescaped into their own
+// storage in fields.
+struct CsvFields {
+  std::vector<Bytes> views;
+  std::deque<QByteArray> unescaped;  // never moves what the views point into
+  void clear() {
+    views.clear();
+    unescaped.clear();
+  }
+  size_t size() const { return views.size(); }
+};
+
+bool splitCsv(Bytes line, CsvFields& fields) {
   fields.clear();
   qsizetype i = 0;
   while (true) {
-    QByteArray field;
+    Bytes field;
     if (i < line.size && line.data[i] == '"') {
-      ++i;
-      bool closed = false;
+      const qsizetype start = ++i;
+      bool escaped = false;
+      qsizetype close = -1;
       while (i < line.size) {
         const qsizetype q = line.indexOf('"', i);
         if (q < 0) break;
-        field.append(line.data + i, q - i);
         if (q + 1 < line.size && line.data[q + 1] == '"') {
-          field.append('"');
+          escaped = true;
           i = q + 2;
           continue;
         }
-        i = q + 1;
-        closed = true;
+        close = q;
         break;
       }
-      if (!closed) return false;
+      if (close < 0) return false;
+      i = close + 1;
       if (i < line.size && line.data[i] != ',') return false;
+      field = Bytes{line.data + start, close - start};
+      if (escaped) {
+        QByteArray copy(field.data, field.size);
+        copy.replace("\"\"", "\"");
+        fields.unescaped.push_back(std::move(copy));
+        field = Bytes{fields.unescaped.back().constData(), fields.unescaped.back().size()};
+      }
     } else {
       qsizetype c = line.indexOf(',', i);
       if (c < 0) c = line.size;
-      field = QByteArray(line.data + i, c - i);
+      field = Bytes{line.data + i, c - i};
       i = c;
     }
-    fields.push_back(std::move(field));
+    fields.views.push_back(field);
     if (i >= line.size) return true;
     ++i;  // the comma
   }
 }
 
+// Decodes valid UTF-8 straight into the pool, without a string of its own.
 void appendUtf8(QString& pool, const char* data, qsizetype n, bool ascii) {
-  if (ascii)
+  if (ascii) {
     pool.append(QLatin1StringView(data, n));
-  else
-    pool.append(QString::fromUtf8(data, n));
+    return;
+  }
+  const qsizetype at = pool.size();
+  if (pool.capacity() < at + n) pool.reserve(std::max(at + n, pool.capacity() * 2));
+  pool.resize(at + n);  // UTF-8 never takes fewer bytes than UTF-16 takes units
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QChar* end = decoder.appendToBuffer(pool.data() + at, QByteArrayView(data, n));
+  pool.resize(end - pool.constData());
 }
 
 }  // namespace
@@ -193,15 +222,15 @@ class ListBuilder {
     return true;
   }
 
-  void finish(bool caseInsensitive) {
+  void finish(bool caseInsensitive, bool items) {
     list_.caseInsensitive_ = caseInsensitive;
     list_.pool_.squeeze();
     list_.records_.shrink_to_fit();
-    list_.sorted_.resize(list_.records_.size());
-    for (size_t i = 0; i < list_.sorted_.size(); ++i) list_.sorted_[i] = quint32(i);
-    std::stable_sort(list_.sorted_.begin(), list_.sorted_.end(), [this](quint32 a, quint32 b) {
-      return list_.compare(list_.id(a), list_.id(b)) < 0;
-    });
+    list_.buildIndex(list_.byId_, KindList::KeyPart::Whole);
+    if (items) {
+      list_.buildIndex(list_.byRegistryName_, KindList::KeyPart::RegistryName);
+      list_.buildIndex(list_.byNamespace_, KindList::KeyPart::Namespace);
+    }
   }
 
  private:
@@ -221,32 +250,69 @@ QStringView KindList::extra(qsizetype i) const {
   return QStringView(pool_).mid(r.at + r.idLength + r.nameLength, r.extraLength);
 }
 
-int KindList::compare(QStringView a, QStringView b) const {
-  return a.compare(b, caseInsensitive_ ? Qt::CaseInsensitive : Qt::CaseSensitive);
+qsizetype KindList::heldBytes() const {
+  return pool_.capacity() * qsizetype(sizeof(QChar)) +
+         qsizetype(records_.capacity() * sizeof(Record) +
+                   (byId_.capacity() + byRegistryName_.capacity() + byNamespace_.capacity()) *
+                       sizeof(quint32));
 }
 
-qsizetype KindList::lowerBound(QStringView key) const {
-  const auto it =
-      std::lower_bound(sorted_.begin(), sorted_.end(), key,
-                       [this](quint32 i, QStringView k) { return compare(id(i), k) < 0; });
-  return it - sorted_.begin();
+qsizetype Snapshot::heldBytes() const {
+  qsizetype bytes = 0;
+  for (const KindList& list : lists_) bytes += list.heldBytes();
+  return bytes;
 }
 
-bool KindList::contains(QStringView key) const {
-  const qsizetype at = lowerBound(key);
-  return at < qsizetype(sorted_.size()) && compare(id(sorted_[size_t(at)]), key) == 0;
+QStringView KindList::keyOf(QStringView id, KeyPart part) {
+  if (part == KeyPart::Whole) return id;
+  const qsizetype first = id.indexOf(u':');
+  if (first < 0) return id;
+  if (part == KeyPart::Namespace) return id.first(first);
+  const qsizetype second = id.indexOf(u':', first + 1);
+  return second < 0 ? id : id.first(second);
 }
 
-bool KindList::containsPrefix(QStringView prefix) const {
-  const qsizetype at = lowerBound(prefix);
-  return at < qsizetype(sorted_.size()) &&
-         id(sorted_[size_t(at)])
-             .startsWith(prefix, caseInsensitive_ ? Qt::CaseInsensitive : Qt::CaseSensitive);
+size_t KindList::hashOf(QStringView key) const {
+  return caseInsensitive_ ? qHash(key.toString().toCaseFolded()) : qHash(key);
+}
+
+bool KindList::same(QStringView a, QStringView b) const {
+  return a.compare(b, caseInsensitive_ ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+}
+
+void KindList::buildIndex(std::vector<quint32>& table, KeyPart part) {
+  size_t capacity = 16;
+  while (capacity < records_.size() * 2) capacity <<= 1;
+  table.assign(capacity, 0);
+  const size_t mask = capacity - 1;
+  for (size_t i = 0; i < records_.size(); ++i) {
+    const QStringView key = keyOf(id(qsizetype(i)), part);
+    size_t at = hashOf(key) & mask;
+    bool known = false;
+    while (table[at] != 0 && !known) {
+      known = same(keyOf(id(table[at] - 1), part), key);
+      at = (at + 1) & mask;
+    }
+    if (!known) table[at] = quint32(i + 1);
+  }
+}
+
+bool KindList::find(const std::vector<quint32>& table, QStringView key, KeyPart part) const {
+  if (table.empty()) return false;
+  const size_t mask = table.size() - 1;
+  for (size_t at = hashOf(key) & mask; table[at] != 0; at = (at + 1) & mask)
+    if (same(keyOf(id(table[at] - 1), part), key)) return true;
+  return false;
+}
+
+bool KindList::contains(QStringView key) const { return find(byId_, key, KeyPart::Whole); }
+
+bool KindList::containsNamespace(QStringView ns) const {
+  return find(byNamespace_, ns, KeyPart::Namespace);
 }
 
 bool KindList::containsRegistryName(QStringView registryName) const {
-  if (contains(registryName)) return true;
-  return containsPrefix(QString(registryName.toString() + u':'));
+  return find(byRegistryName_, registryName, KeyPart::RegistryName);
 }
 
 QString kindName(Kind kind) {
@@ -353,7 +419,7 @@ class PackReader {
     for (int k = 0; k < kKindCount; ++k) {
       KindList& list = s_.lists_[k];
       if (!list.loaded()) continue;
-      ListBuilder(list).finish(Kind(k) == Kind::Gas);
+      ListBuilder(list).finish(Kind(k) == Kind::Gas, Kind(k) == Kind::Item);
       s_.summary_.kinds[k].count = list.size();
     }
   }
@@ -483,8 +549,8 @@ class PackReader {
         if (l.startsWith("\"REGISTRY_NAME\"")) {
           if (!splitCsv(l, fields_)) return false;
           for (size_t i = 0; i < fields_.size(); ++i) {
-            if (fields_[i] == "REGISTRY_NAME") idColumn_ = int(i);
-            if (fields_[i] == "DISPLAY_NAME") nameColumn_ = int(i);
+            if (fields_.views[i].equals("REGISTRY_NAME")) idColumn_ = int(i);
+            if (fields_.views[i].equals("DISPLAY_NAME")) nameColumn_ = int(i);
           }
           state_ = State::Items;
           return true;
@@ -567,17 +633,17 @@ class PackReader {
       unreadable();
       return true;
     }
-    const QByteArray& reg = fields_[size_t(idColumn_)];
+    const Bytes reg = fields_.views[size_t(idColumn_)];
     const qsizetype close = reg.indexOf('>');
-    if (!reg.startsWith('<') || close < 2) {
+    if (!reg.startsWith("<") || close < 2) {
       unreadable();
       return true;
     }
-    const Bytes id{reg.constData() + 1, close - 1};
-    const Bytes extra{reg.constData() + close + 1, reg.size() - close - 1};
+    const Bytes id{reg.data + 1, close - 1};
+    const Bytes extra = reg.mid(close + 1);
     Bytes name;
     if (nameColumn_ >= 0 && nameColumn_ < int(fields_.size()))
-      name = Bytes{fields_[size_t(nameColumn_)].constData(), fields_[size_t(nameColumn_)].size()};
+      name = fields_.views[size_t(nameColumn_)];
     if (!builder(Kind::Item).addUtf8(id.trimmed(), name, extra, ascii)) unreadable();
     return true;
   }
@@ -587,7 +653,7 @@ class PackReader {
   qint64 lineNumber_ = 0;
   int idColumn_ = 0;
   int nameColumn_ = -1;
-  std::vector<QByteArray> fields_;
+  CsvFields fields_;
   Kind pendingKind_ = Kind::Mod;  // Liquid or OreName while an entry waits for its last line
   QString pendingId_;
   QString pendingName_;

@@ -58,9 +58,11 @@ class KindList {
   bool contains(QStringView id) const;
   // Items: whether a registry name ("mod:name") is listed, with any meta.
   bool containsRegistryName(QStringView registryName) const;
-  // Whether some id starts with the text ("minecraft:" for a mod's items).
-  bool containsPrefix(QStringView prefix) const;
+  // Items: whether some id belongs to the namespace ("minecraft" for the game's own items).
+  bool containsNamespace(QStringView ns) const;
   bool caseInsensitive() const { return caseInsensitive_; }
+  // The memory the list holds: its text, its records and its lookup order.
+  qsizetype heldBytes() const;
 
  private:
   friend class ListBuilder;
@@ -68,14 +70,21 @@ class KindList {
     quint32 at;
     quint16 idLength, nameLength, extraLength;
   };
-  qsizetype lowerBound(QStringView key) const;
-  int compare(QStringView a, QStringView b) const;
+  // The part of an id that an index looks up.
+  enum class KeyPart { Whole, RegistryName, Namespace };
+  static QStringView keyOf(QStringView id, KeyPart part);
+  size_t hashOf(QStringView key) const;
+  bool same(QStringView a, QStringView b) const;
+  void buildIndex(std::vector<quint32>& table, KeyPart part);
+  bool find(const std::vector<quint32>& table, QStringView key, KeyPart part) const;
 
   bool loaded_ = false;
   bool caseInsensitive_ = false;
   QString pool_;
   std::vector<Record> records_;
-  std::vector<quint32> sorted_;  // record indices in id order, for lookups
+  // Open-addressed hash indexes of record numbers + 1 (0: empty): by whole id and, for items,
+  // by registry name and by namespace.
+  std::vector<quint32> byId_, byRegistryName_, byNamespace_;
 };
 
 // Where a kind's list came from.
@@ -136,6 +145,9 @@ class Snapshot {
   // Whether the id is known to its kind's list (items: the registry name, any meta).
   // Unloaded kinds know nothing.
   bool knows(Kind kind, QStringView id) const;
+
+  // The memory the lists hold.
+  qsizetype heldBytes() const;
 
   // An id of the kind from the pack, for a tooltip's example; empty when none is listed.
   QString example(Kind kind) const;
