@@ -101,6 +101,8 @@ class Checker : public QObject {
                                      << "第 4 行第 90 列：两个逗号之间少了一个值";
     QTest::newRow("empty count") << "mods.mekanism.crusher.addRecipe(<a:b>, <c:d> * );"
                                  << "第 1 行第 48 列：「*」后面少了数量";
+    QTest::newRow("empty count before a comma") << "mods.x.add(<a:b> *, <c:d>);"
+                                                << "第 1 行第 19 列：「*」后面少了数量";
     QTest::newRow("empty argument after comma")
         << "furnace.addRecipe(<a:b>, <c:d>,);"
         << "第 1 行第 32 列：最后一个逗号后面少了一个值（调用的括号里不能以逗号结尾）";
@@ -138,6 +140,8 @@ class Checker : public QObject {
     QTest::newRow("no-break space")
         << "print(\u00a01);"
         << "第 1 行第 7 列：这里有一个特殊空格（U+00A0），要换成普通空格";
+    QTest::newRow("keyword after a dot") << "print(item.in);"
+                                         << "第 1 行第 12 列：「.」后面应当是名字，却是「in」";
     QTest::newRow("double semicolon") << "print(1);;"
                                       << "第 1 行第 10 列：多了一个「;」，这里没有语句";
     QTest::newRow("number too large")
@@ -191,6 +195,13 @@ class Checker : public QObject {
         describe(r.problems[0]),
         QString("第 2 行第 4 列：文件不是有效的 UTF-8 编码（从第 2 行起），游戏会把它读成乱码"));
     QVERIFY(!r.hasError());
+    // The byte-order mark counts as the first column of line 1.
+    r = checkBytes("\xEF\xBB\xBF// \xFF\n");
+    QCOMPARE(r.problems.size(), size_t(2));
+    QCOMPARE(
+        describe(r.problems[0]),
+        QString("第 1 行第 5 列：文件不是有效的 UTF-8 编码（从第 1 行起），游戏会把它读成乱码"));
+    QCOMPARE(r.problems[1].kind, QString("byte-order-mark"));
     // Outside a comment the garbled character also breaks the script; the error stays last.
     r = checkBytes("print(1);\nprint(\xFF);\n");
     QCOMPARE(r.problems.size(), size_t(2));
@@ -264,6 +275,13 @@ class Checker : public QObject {
         describe(r.problems[0]),
         QString("第 2 行第 16 列：没有这个 id：「minecraft:stonee」，是不是「minecraft:stone」？"));
     QCOMPARE(r.problems[0].length, qsizetype(18));
+    Problem several = r.problems[0];
+    several.args << "minecraft:stone_slab"
+                 << "minecraft:stonebrick"
+                 << "minecraft:cobblestone";
+    QCOMPARE(describeWhat(several),
+             QString("没有这个 id：「minecraft:stonee」，是不是「minecraft:stone」、"
+                     "「minecraft:stone_slab」、「minecraft:stonebrick」？"));
     QCOMPARE(r.problems[0].severity, Severity::Error);
     QVERIFY(!r.hasParseError());
     QVERIFY(r.hasError());

@@ -104,10 +104,10 @@ class ModWindowsB : public QObject {
     QTest::newRow("untouched window")
         << QStringList{}
         << kHead + "必填> * 1, [[" + QStringList(9, kNullRow).join("],[") + "]]);\r\n";
-    QTest::newRow("first slot emptied")
-        << QStringList{"编辑框1", ""}
-        << kHead + "必填> * 1, [[,null,null,null,null,null,null,null,null],[" +
-               QStringList(8, kNullRow).join("],[") + "]]);\r\n";
+    // an emptied or blank slot writes null, as an untouched one does
+    QTest::newRow("first slot emptied, last slot blank")
+        << QStringList{"编辑框1", "", "编辑框81", " "}
+        << kHead + "必填> * 1, [[" + QStringList(9, kNullRow).join("],[") + "]]);\r\n";
     QTest::newRow("first of the second row, last of the last row")
         << QStringList{"编辑框92", "avaritia:resource", "编辑框91", "4",
                        "编辑框10", "<minecraft:stone>", "编辑框81", "<minecraft:dirt>"}
@@ -119,7 +119,7 @@ class ModWindowsB : public QObject {
     for (int n = 1; n <= 81; ++n) everythingEmptied << slot(n) << "";
     QTest::newRow("everything emptied")
         << everythingEmptied
-        << kHead + "> * , [[" + QStringList(9, ",,,,,,,,").join("],[") + "]]);\r\n";
+        << kHead + "> * , [[" + QStringList(9, kNullRow).join("],[") + "]]);\r\n";
   }
 
   void extremeLine() {

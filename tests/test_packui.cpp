@@ -15,9 +15,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "check/checker.h"
 #include "forms/values.h"
 #include "pack/brackets.h"
 #include "pack/packcommand.h"
+#include "pack/resolver.h"
 #include "support/harness.h"
 #include "ui/packservice.h"
 
@@ -369,7 +371,8 @@ class PackUi : public QObject {
   }
 
   // With the sample pack, a completion chosen in every id box of every window, a valid value in
-  // every other box and every button pressed: no line names an id that the pack lacks.
+  // every other box and every button pressed: every script passes the checker with the pack's
+  // lookups, and no line names an id that the pack lacks.
   void everyWindowWithThePack() {
     Harness h;
     usePack(makeGame(h));
@@ -377,8 +380,9 @@ class PackUi : public QObject {
     // Boxes whose text becomes a script name (a variable, an import) rather than a number.
     const QSet<QString> nameBoxes = {"MobEquipmentWindow/编辑框1", "TreeTweakerWindow/编辑框1",
                                      "GameStageWindow/编辑框8", "GameStage2Window/编辑框8"};
+    const pack::PackResolver resolver(snapshot);
     int idBoxes = 0, brackets = 0;
-    QStringList unknown;
+    QStringList unknown, problems;
     for (const QString& name : registeredWindows()) {
       // The hub and the pack window write no lines; the export, list and About windows take no
       // ids (and the export windows would write files where the test runs).
@@ -402,7 +406,11 @@ class PackUi : public QObject {
           QVERIFY2(!framed(*f, c.name), qPrintable(name + "/" + c.name));
           ++idBoxes;
         } else if (c.kind == ControlKind::Edit) {
-          f->setText(c.name, nameBoxes.contains(name + "/" + c.name) ? "tf1" : "1");
+          bool number = false;
+          c.text.toDouble(&number);
+          f->setText(c.name, nameBoxes.contains(name + "/" + c.name) ? "tf1"
+                             : number                                ? c.text
+                                                                     : "1");
         } else if (c.kind == ControlKind::ComboList || c.kind == ControlKind::Combo) {
           auto* cb = static_cast<QComboBox*>(f->control(c.name));
           if (cb->count() > 0)
@@ -414,8 +422,15 @@ class PackUi : public QObject {
       for (const ControlDeclaration& c : d.controls)
         if (c.kind == ControlKind::Button && c.x < d.width) click(*f, c.name);
       QString lines = values().mekanismScript;
-      for (const ControlDeclaration& c : d.controls)
+      QString scripts = values().mekanismScript;
+      for (const ControlDeclaration& c : d.controls) {
         if (c.kind == ControlKind::Memo) lines += f->text(c.name);
+        if (c.kind == ControlKind::Memo && (c.options & kScript)) scripts += f->text(c.name);
+      }
+      const check::CheckResult result = check::checkText(scripts, &resolver);
+      for (const check::Problem& p : result.problems)
+        if (p.severity == check::Severity::Error)
+          problems.append(name + ": " + check::describe(p) + "\n" + check::excerpt(p, scripts));
       static const QRegularExpression kBracket(QStringLiteral("<([^<>\\s]+)>"));
       for (const QRegularExpressionMatch& m : kBracket.globalMatch(lines)) {
         ++brackets;
@@ -424,6 +439,7 @@ class PackUi : public QObject {
       }
     }
     QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(", ")));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     QVERIFY(idBoxes > 100);
     QVERIFY(brackets > 100);
   }

@@ -140,12 +140,13 @@ class Spine : public QObject {
     QCOMPARE(f->text("编辑框1"),
              QString("recipes.addShaped('CTax123456',<minecraft:stone>*1,"
                      "[[null,null,null],[null,null,null],[null,null,null]]);\r\n"));
-    // a second recipe of the same name carries another number; the grid goes in as typed
-    typeAll(*f, {{"a", "<a:1>"}, {"e", "<e:5>"}, {"i", ""}, {"编辑框5", "64"}});
+    // a second recipe of the same name carries another number; the grid goes in as typed, a
+    // cell left empty or blank as null
+    typeAll(*f, {{"a", "<a:1>"}, {"e", "<e:5>"}, {"i", ""}, {"c", "  "}, {"编辑框5", "64"}});
     click(*f, "添加一个配方1");
-    QVERIFY(
-        f->text("编辑框1").endsWith("recipes.addShaped('CTax2147483647',<minecraft:stone>*64,"
-                                    "[[<a:1>,null,null],[null,<e:5>,null],[null,null,]]);\r\n"));
+    QVERIFY(f->text("编辑框1").endsWith(
+        "recipes.addShaped('CTax2147483647',<minecraft:stone>*64,"
+        "[[<a:1>,null,null],[null,<e:5>,null],[null,null,null]]);\r\n"));
     QCOMPARE(f->text("编辑框4"), QString("x"));
   }
 

@@ -120,6 +120,10 @@ class StageWindows : public QObject {
         << "添加一个配方1" << QStringList{}
         << "mods.recipestages.Recipes.addShaped('',<必填>*1,"
            "[[null,null,null],[null,null,null],[null,null,null]]);\r\n";
+    QTest::newRow("staged shaped recipe, cells emptied")
+        << "添加一个配方1" << QStringList{"a", "", "e", "<e:5>", "i", " "}
+        << "mods.recipestages.Recipes.addShaped('',<必填>*1,"
+           "[[null,null,null],[null,<e:5>,null],[null,null,null]]);\r\n";
     QTest::newRow("stage colour") << "添加一个配方2"
                                   << QStringList{"编辑框19", "gold", "编辑框18", "255",
                                                  "编辑框21", "215",  "编辑框20", "0"}
@@ -172,6 +176,49 @@ class StageWindows : public QObject {
         << "添加维度限制3" << QStringList{} << "import scripts.crafttweaker.stages.stage;\r\n";
   }
   void gameStage2Chains() { checkChain("GameStage2Window", "编辑框2"); }
+
+  // The stage import goes after the last import at the top of the script (at the very top when
+  // there is none), never below a statement, in both windows; its own bytes stay as they are.
+  void stageImportPlacement_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("scriptBox");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const QString imp = "import scripts.crafttweaker.stages.stage_x;\r\n";
+    for (const auto& [window, box] :
+         {std::pair{"GameStageWindow", "编辑框1"}, std::pair{"GameStage2Window", "编辑框2"}}) {
+      const auto row = [&](const char* name) -> QTestData& {
+        return QTest::addRow("%s, %s", window, name) << QString(window) << QString(box);
+      };
+      row("empty box") << "" << imp;
+      row("statements only") << "addGameStage('a');\r\naddGameStage('b');\r\n"
+                             << imp + "addGameStage('a');\r\naddGameStage('b');\r\n";
+      row("after the imports, before statements")
+          << "import a.B;\r\nimport c.D;\r\naddGameStage('a');\r\nimport late.E;\r\n"
+          << "import a.B;\r\nimport c.D;\r\n" + imp + "addGameStage('a');\r\nimport late.E;\r\n";
+      row("comments, preprocessor and blanks passed over")
+          << "#priority 5\r\n// stages\r\n\r\nimport a.B;\r\n\r\nval x = 1;\r\n"
+          << "#priority 5\r\n// stages\r\n\r\nimport a.B;\r\n" + imp + "\r\nval x = 1;\r\n";
+      row("last import without a line break") << "import a.B;"
+                                              << "import a.B;\r\n" + imp;
+      row("a line without break continues after the insertion")
+          << "addGameStage('a');" << imp + "addGameStage('a');";
+      row("a name starting with import is no import") << "importance.x();\r\n"
+                                                      << imp + "importance.x();\r\n";
+    }
+  }
+  void stageImportPlacement() {
+    QFETCH(QString, window);
+    QFETCH(QString, scriptBox);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    test::Harness h;
+    auto f = test::open(window);
+    f->setText(scriptBox, before);
+    test::type(*f, "编辑框8", "_x");
+    test::click(*f, "添加维度限制3");
+    QCOMPARE(f->text(scriptBox), after);
+  }
 
   void linesWithoutBreakContinue() {
     test::Harness h;

@@ -1,5 +1,7 @@
 #include "check/checker.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 
 #include "check/parser.h"
@@ -44,6 +46,11 @@ qsizetype firstBadUtf8(const QByteArray& bytes) {
 }
 
 }  // namespace
+
+QString decodeAsTheGame(const QByteArray& bytes) {
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  return decoder.decode(bytes);
+}
 
 bool CheckResult::hasParseError() const {
   return std::any_of(problems.begin(), problems.end(),
@@ -96,22 +103,16 @@ CheckResult checkText(QStringView text, const BracketResolver* resolver) {
 
 CheckResult checkBytes(const QByteArray& bytes, const BracketResolver* resolver) {
   // The game decodes the file as UTF-8 and keeps a byte-order mark as a character.
-  QString text = QString::fromUtf8(bytes);
-  if (bytes.startsWith("\xEF\xBB\xBF") && !text.startsWith(QChar(0xFEFF)))
-    text.prepend(QChar(0xFEFF));
+  const QString text = decodeAsTheGame(bytes);
   CheckResult result = checkText(text, resolver);
 
   const qsizetype bad = firstBadUtf8(bytes);
   if (bad >= 0) {
-    const QByteArray before = bytes.left(bad);
+    const QString before = decodeAsTheGame(bytes.left(bad));
     Problem p;
-    p.line = int(before.count('\n')) + 1;
-    const qsizetype lineStart = before.lastIndexOf('\n') + 1;
-    p.column = int(QString::fromUtf8(before.constData() + lineStart, bad - lineStart).size()) + 1;
-    p.offset = QString::fromUtf8(before).size();
-    if (bytes.startsWith("\xEF\xBB\xBF") &&
-        !QString::fromUtf8(bytes.left(3)).startsWith(QChar(0xFEFF)))
-      ++p.offset;
+    p.offset = before.size();
+    p.line = int(before.count(u'\n')) + 1;
+    p.column = int(p.offset - (before.lastIndexOf(u'\n') + 1)) + 1;
     p.length = 1;
     p.severity = Severity::Warning;
     p.kind = QStringLiteral("not-utf8");

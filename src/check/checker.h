@@ -66,6 +66,10 @@ CheckResult checkText(QStringView text, const BracketResolver* resolver = nullpt
 // first bad line), a byte-order mark is an invalid character on line 1.
 CheckResult checkBytes(const QByteArray& bytes, const BracketResolver* resolver = nullptr);
 
+// A file's bytes as the game reads them: UTF-8, a byte-order mark kept as U+FEFF, and each
+// malformed sequence as U+FFFD.
+QString decodeAsTheGame(const QByteArray& bytes);
+
 // The problem in the interface's language, for example
 // "第 4 行第 90 列：两个逗号之间少了一个值".
 QString describe(const Problem& problem);

@@ -17,8 +17,6 @@ using namespace tf::check;
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("CommandLine", text); }
-
 // The options the command line knows. A new option is one more row here; its value (when it
 // takes one) is then in Arguments::values under its name.
 struct OptionSpec {
@@ -68,17 +66,17 @@ Arguments parseArguments(const QStringList& args) {
     }
     const OptionSpec* option = findOption(arg);
     if (!option) {
-      a.error = tr("不认识的选项「%1」").arg(args[i]);
+      a.error = QCoreApplication::translate("CommandLine", "不认识的选项「%1」").arg(args[i]);
       return a;
     }
     if (option->takesValue && !hasValue) {
       if (i + 1 >= args.size()) {
-        a.error = tr("选项「%1」后面少了值").arg(arg);
+        a.error = QCoreApplication::translate("CommandLine", "选项「%1」后面少了值").arg(arg);
         return a;
       }
       value = args[++i];
     } else if (!option->takesValue && hasValue) {
-      a.error = tr("选项「%1」不带值").arg(arg);
+      a.error = QCoreApplication::translate("CommandLine", "选项「%1」不带值").arg(arg);
       return a;
     }
     a.values.insert(QLatin1String(option->name), value);
@@ -87,7 +85,8 @@ Arguments parseArguments(const QStringList& args) {
 }
 
 QString usage() {
-  return tr(
+  return QCoreApplication::translate(
+      "CommandLine",
       "用法：tessaform --check 路径...\n"
       "\n"
       "按游戏读取脚本的方式检查 ZenScript 脚本（.zs），不需要图形界面。\n"
@@ -137,7 +136,8 @@ int runCommandLine(int argc, char** argv) {
 int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
   const Arguments a = parseArguments(args);
   if (!a.error.isEmpty()) {
-    err << "tessaform: " << a.error << '\n' << tr("用 tessaform --help 查看用法。") << '\n';
+    err << "tessaform: " << a.error << '\n'
+        << QCoreApplication::translate("CommandLine", "用 tessaform --help 查看用法。") << '\n';
     return 2;
   }
   if (a.has("help")) {
@@ -145,11 +145,14 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     return 0;
   }
   if (!a.has("check")) {
-    err << "tessaform: " << tr("要检查脚本请用 --check 路径...") << '\n';
+    err << "tessaform: "
+        << QCoreApplication::translate("CommandLine", "要检查脚本请用 --check 路径...") << '\n';
     return 2;
   }
   if (a.paths.isEmpty()) {
-    err << "tessaform: " << tr("--check 后面少了要检查的文件或文件夹") << '\n';
+    err << "tessaform: "
+        << QCoreApplication::translate("CommandLine", "--check 后面少了要检查的文件或文件夹")
+        << '\n';
     return 2;
   }
 
@@ -163,7 +166,10 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     } else if (info.isFile()) {
       targets.push_back({path, path});
     } else {
-      err << "tessaform: " << tr("读不了「%1」：没有这个文件或文件夹").arg(path) << '\n';
+      err << "tessaform: "
+          << QCoreApplication::translate("CommandLine", "读不了「%1」：没有这个文件或文件夹")
+                 .arg(path)
+          << '\n';
       unreadable = true;
     }
   }
@@ -173,7 +179,9 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
   for (size_t i = 0; i < targets.size(); ++i) {
     QFile file(targets[i].path);
     if (!file.open(QIODevice::ReadOnly)) {
-      err << "tessaform: " << tr("读不了「%1」：%2").arg(targets[i].shown, file.errorString())
+      err << "tessaform: "
+          << QCoreApplication::translate("CommandLine", "读不了「%1」：%2")
+                 .arg(targets[i].shown, file.errorString())
           << '\n';
       unreadable = true;
       continue;
@@ -188,7 +196,9 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
       if (p.parseError && !skipNoted) {
         skipNoted = true;
         out << place << "note: "
-            << tr("游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件").arg(targets.size() - i - 1)
+            << QCoreApplication::translate("CommandLine",
+                                           "游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件")
+                   .arg(targets.size() - i - 1)
             << '\n';
       }
     }

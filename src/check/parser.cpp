@@ -106,10 +106,10 @@ class Parser {
     cur_ = lex_.next(false);
     while (cur_.type == Tok::Import) {
       next();
-      required(Tok::Id, QStringLiteral("name"));
-      while (optional(Tok::Dot)) required(Tok::Id, QStringLiteral("name"));
-      if (optional(Tok::As)) required(Tok::Id, QStringLiteral("name"));
-      required(Tok::Semicolon, QStringLiteral(";"));
+      required(Tok::Id, "name");
+      while (optional(Tok::Dot)) required(Tok::Id, "name");
+      if (optional(Tok::As)) required(Tok::Id, "name");
+      required(Tok::Semicolon, ";");
     }
     while (cur_.type != Tok::End) {
       switch (cur_.type) {
@@ -126,9 +126,7 @@ class Parser {
  private:
   struct DepthGuard {
     explicit DepthGuard(Parser& p) : parser(p) {
-      if (++parser.depth_ > kMaxDepth)
-        throw Failure{parseProblem(parser.cur_.start, parser.tokenLength(parser.cur_),
-                                   QStringLiteral("too-deep"), {QString::number(kMaxDepth)})};
+      if (++parser.depth_ > kMaxDepth) parser.failTooDeep();
     }
     ~DepthGuard() { --parser.depth_; }
     DepthGuard(const DepthGuard&) = delete;
@@ -140,11 +138,15 @@ class Parser {
 
   // Consumes the current token and reads the one after it, as the game does: a character the
   // game cannot read is found when the token before it is taken.
-  Token next() {
+  [[gnu::noinline]] void next() {
     if (cur_.type == Tok::End) unexpectedEnd();
-    Token taken = cur_;
-    prev_ = taken;
+    prevType_ = cur_.type;
     cur_ = lex_.next(inBracket_);
+  }
+  // next() that gives the token taken.
+  Token take() {
+    Token taken = cur_;
+    next();
     return taken;
   }
 
@@ -154,7 +156,7 @@ class Parser {
     return true;
   }
 
-  void required(Tok type, const QString& expected) {
+  void required(Tok type, const char* expected) {
     if (cur_.type == type) {
       next();
       return;
@@ -162,25 +164,27 @@ class Parser {
     failExpected(expected);
   }
 
-  [[noreturn]] void unexpectedEnd() {
+  [[noreturn, gnu::cold, gnu::noinline]] void unexpectedEnd() {
     throw Failure{parseProblem(cur_.start, 1, QStringLiteral("unexpected-end"))};
   }
 
   // The game names the place just past the token it did not expect; the marker lies on that
   // token when it sits on one line.
-  [[noreturn]] void failAfterCurrent(const QString& kind, const QStringList& args) {
+  [[noreturn, gnu::cold, gnu::noinline]] void failAfterCurrent(const QString& kind,
+                                                               const QStringList& args) {
     if (cur_.type == Tok::End) throw Failure{parseProblem(cur_.start, 1, kind, args)};
     if (cur_.start.line == cur_.end.line)
       throw Failure{parseProblem(cur_.start, tokenLength(cur_), kind, args)};
     throw Failure{parseProblem(cur_.end, 1, kind, args)};
   }
 
-  [[noreturn]] void failExpected(const QString& expected) {
+  [[noreturn, gnu::cold, gnu::noinline]] void failExpected(const char* expectedText) {
+    const QString expected = QString::fromLatin1(expectedText);
     if (cur_.type == Tok::End)
       throw Failure{parseProblem(cur_.start, 1, QStringLiteral("expected-at-end"), {expected})};
     const QString found = tokenShown(cur_, src_);
     if (expected == QStringLiteral(";") && !cur_.spaced) {
-      if (prev_.type == Tok::String && (cur_.type == Tok::Id || cur_.type == Tok::String))
+      if (prevType_ == Tok::String && (cur_.type == Tok::Id || cur_.type == Tok::String))
         failAfterCurrent(QStringLiteral("quote-in-string"), {found});
       if (cur_.type == Tok::Int && found.startsWith(u'-'))
         failAfterCurrent(QStringLiteral("minus-joined-to-number"), {found});
@@ -189,29 +193,36 @@ class Parser {
   }
 
   // The game's "Invalid expression": the token has been taken; its place is its start.
-  [[noreturn]] void failInvalid(const Token& bad, const Token& before) {
+  [[noreturn, gnu::cold, gnu::noinline]] void failInvalid(const Token& bad, Tok before) {
     const QString found = tokenShown(bad, src_);
     QString kind = QStringLiteral("invalid-expression");
+    if (before == Tok::Mul && bad.type != Tok::Lt && bad.type != Tok::Import) {
+      // "<a:b> * )": the count after '*' is missing
+      throw Failure{
+          parseProblem(bad.start, tokenLength(bad), QStringLiteral("missing-count"), {found})};
+    }
+    if (before == Tok::Dot) {
+      // "a.)" or "a.in": a member's name belongs after the dot
+      throw Failure{
+          parseProblem(bad.start, tokenLength(bad), QStringLiteral("member-expected"), {found})};
+    }
     switch (bad.type) {
       case Tok::Import: kind = QStringLiteral("import-after-statement"); break;
       case Tok::Comma:
-        if (before.type == Tok::Comma)
+        if (before == Tok::Comma)
           kind = QStringLiteral("missing-value-between-commas");
-        else if (before.type == Tok::SqOpen || before.type == Tok::BrOpen ||
-                 before.type == Tok::AOpen)
+        else if (before == Tok::SqOpen || before == Tok::BrOpen || before == Tok::AOpen)
           kind = QStringLiteral("missing-value-before-comma");
         break;
       case Tok::BrClose:
-        if (before.type == Tok::Mul)
-          kind = QStringLiteral("missing-count");
-        else if (before.type == Tok::Comma)
+        if (before == Tok::Comma)
           kind = QStringLiteral("trailing-comma-in-call");
         else
           kind = QStringLiteral("missing-value-before");
         break;
       case Tok::Semicolon:
-        if (before.type == Tok::Semicolon || before.type == Tok::End || before.type == Tok::AOpen ||
-            before.type == Tok::AClose)
+        if (before == Tok::Semicolon || before == Tok::End || before == Tok::AOpen ||
+            before == Tok::AClose)
           kind = QStringLiteral("extra-semicolon");
         else
           kind = QStringLiteral("missing-value-before");
@@ -223,9 +234,19 @@ class Parser {
     throw Failure{parseProblem(bad.start, tokenLength(bad), kind, {found})};
   }
 
+  [[noreturn, gnu::cold, gnu::noinline]] void failTooDeep() {
+    throw Failure{parseProblem(cur_.start, tokenLength(cur_), QStringLiteral("too-deep"),
+                               {QString::number(kMaxDepth)})};
+  }
+
+  [[noreturn, gnu::cold, gnu::noinline]] void failBadNumber(const Token& t) {
+    throw Failure{
+        parseProblem(t.start, tokenLength(t), QStringLiteral("bad-number"), {tokenShown(t, src_)})};
+  }
+
   // --- declarations -------------------------------------------------------------------------
 
-  void parseGlobal() {
+  [[gnu::noinline]] void parseGlobal() {
     next();
     if (cur_.type != Tok::Id) failAfterCurrent(QStringLiteral("global-needs-name"), {});
     next();
@@ -233,7 +254,7 @@ class Parser {
     if (cur_.type != Tok::Assign) failAfterCurrent(QStringLiteral("global-needs-value"), {});
     next();
     parseExpression();
-    required(Tok::Semicolon, QStringLiteral(";"));
+    required(Tok::Semicolon, ";");
   }
 
   // function name(a as T = default, …) as T { … }; a named function's default may not be a
@@ -241,14 +262,14 @@ class Parser {
   void parseFunction(bool checkDefaults) {
     DepthGuard guard(*this);
     next();
-    required(Tok::Id, QStringLiteral("name"));
-    required(Tok::BrOpen, QStringLiteral("("));
+    required(Tok::Id, "name");
+    required(Tok::BrOpen, "(");
     if (!optional(Tok::BrClose)) {
       bool hasDefault = false;
       bool first = true;
       do {
         const Token name = cur_;
-        required(Tok::Id, QStringLiteral("name"));
+        required(Tok::Id, "name");
         if (optional(Tok::As)) parseType();
         if (optional(Tok::Assign)) {
           const bool variable = parseExpression();
@@ -260,35 +281,35 @@ class Parser {
         }
         first = false;
       } while (optional(Tok::Comma));
-      required(Tok::BrClose, QStringLiteral(")"));
+      required(Tok::BrClose, ")");
     }
     if (optional(Tok::As)) parseType();
-    required(Tok::AOpen, QStringLiteral("{"));
+    required(Tok::AOpen, "{");
     while (!optional(Tok::AClose)) parseStatement();
   }
 
-  void parseClass() {
+  [[gnu::noinline]] void parseClass() {
     DepthGuard guard(*this);
     next();
-    required(Tok::Id, QStringLiteral("name"));
-    required(Tok::AOpen, QStringLiteral("{"));
+    required(Tok::Id, "name");
+    required(Tok::AOpen, "{");
     for (;;) {
       const Tok member = cur_.type;
       if (member == Tok::Val || member == Tok::Var || member == Tok::Static) {
         next();
-        required(Tok::Id, QStringLiteral("name"));
+        required(Tok::Id, "name");
         if (optional(Tok::As)) parseType();
         if (optional(Tok::Assign)) parseExpression();
-        required(Tok::Semicolon, QStringLiteral(";"));
+        required(Tok::Semicolon, ";");
       } else if (member == Tok::ZenConstructor) {
         next();
-        required(Tok::BrOpen, QStringLiteral("("));
+        required(Tok::BrOpen, "(");
         while (!optional(Tok::BrClose)) {
-          required(Tok::Id, QStringLiteral("name"));
+          required(Tok::Id, "name");
           if (optional(Tok::As)) parseType();
           optional(Tok::Comma);
         }
-        required(Tok::AOpen, QStringLiteral("{"));
+        required(Tok::AOpen, "{");
         while (!optional(Tok::AClose)) parseStatement();
       } else if (member == Tok::Function) {
         parseFunction(false);
@@ -296,14 +317,14 @@ class Parser {
         break;
       }
     }
-    required(Tok::AClose, QStringLiteral("}"));
+    required(Tok::AClose, "}");
   }
 
   // $expand Type$name(…) { … }
-  void parseExpansion() {
+  [[gnu::noinline]] void parseExpansion() {
     next();
-    const Token word = next();
-    if (word.type != Tok::Id || word.text(src_) != u"expand")
+    const Token word = take();
+    if (word.type != Tok::Id || word.text(src_) != QStringView(u"expand"))
       throw Failure{parseProblem(word.start, tokenLength(word), QStringLiteral("expected"),
                                  {QStringLiteral("expand"), tokenShown(word, src_)})};
     parseType();
@@ -316,7 +337,7 @@ class Parser {
 
   // --- statements ---------------------------------------------------------------------------
 
-  void parseStatement() {
+  [[gnu::noinline]] void parseStatement() {
     DepthGuard guard(*this);
     for (;;) {  // loops only for "else if", so that long chains do not nest
       switch (cur_.type) {
@@ -328,15 +349,15 @@ class Parser {
         case Tok::Return:
           next();
           if (cur_.type != Tok::End && cur_.type != Tok::Semicolon) parseExpression();
-          required(Tok::Semicolon, QStringLiteral(";"));
+          required(Tok::Semicolon, ";");
           return;
         case Tok::Var:
         case Tok::Val:
           next();
-          required(Tok::Id, QStringLiteral("name"));
+          required(Tok::Id, "name");
           if (optional(Tok::As)) parseType();
           if (optional(Tok::Assign)) parseExpression();
-          required(Tok::Semicolon, QStringLiteral(";"));
+          required(Tok::Semicolon, ";");
           return;
         case Tok::If:
           next();
@@ -348,9 +369,9 @@ class Parser {
           return;
         case Tok::For:
           next();
-          required(Tok::Id, QStringLiteral("name"));
-          while (optional(Tok::Comma)) required(Tok::Id, QStringLiteral("name"));
-          required(Tok::In, QStringLiteral("in"));
+          required(Tok::Id, "name");
+          while (optional(Tok::Comma)) required(Tok::Id, "name");
+          required(Tok::In, "in");
           parseExpression();
           parseStatement();
           return;
@@ -361,17 +382,17 @@ class Parser {
           return;
         case Tok::Version:
           next();
-          required(Tok::Int, QStringLiteral("integer"));
-          required(Tok::Semicolon, QStringLiteral(";"));
+          required(Tok::Int, "integer");
+          required(Tok::Semicolon, ";");
           return;
         case Tok::Break:
         case Tok::Continue:
           next();
-          required(Tok::Semicolon, QStringLiteral(";"));
+          required(Tok::Semicolon, ";");
           return;
         default:
           parseExpression();
-          required(Tok::Semicolon, QStringLiteral(";"));
+          required(Tok::Semicolon, ";");
           return;
       }
     }
@@ -379,24 +400,24 @@ class Parser {
 
   // --- types --------------------------------------------------------------------------------
 
-  void parseType() {
+  [[gnu::noinline]] void parseType() {
     DepthGuard guard(*this);
-    const Token t = next();
+    const Token t = take();
     if (isBuiltinType(t.type)) {
       // nothing more
     } else if (t.type == Tok::Id) {
-      while (optional(Tok::Dot)) required(Tok::Id, QStringLiteral("name"));
+      while (optional(Tok::Dot)) required(Tok::Id, "name");
     } else if (t.type == Tok::Function) {
-      required(Tok::BrOpen, QStringLiteral("("));
+      required(Tok::BrOpen, "(");
       if (!optional(Tok::BrClose)) {
         parseType();
         while (optional(Tok::Comma)) parseType();
-        required(Tok::BrClose, QStringLiteral(")"));
+        required(Tok::BrClose, ")");
       }
       parseType();
     } else if (t.type == Tok::SqOpen) {
       parseType();
-      required(Tok::SqClose, QStringLiteral("]"));
+      required(Tok::SqClose, "]");
     } else {
       throw Failure{parseProblem(t.start, tokenLength(t), QStringLiteral("unknown-type"),
                                  {tokenShown(t, src_)})};
@@ -404,7 +425,7 @@ class Parser {
     while (optional(Tok::SqOpen)) {
       if (!optional(Tok::SqClose)) {
         parseType();
-        required(Tok::SqClose, QStringLiteral("]"));
+        required(Tok::SqClose, "]");
       }
     }
   }
@@ -414,7 +435,7 @@ class Parser {
 
   bool parseExpression() { return parseAssign(); }
 
-  bool parseAssign() {
+  [[gnu::noinline]] bool parseAssign() {
     DepthGuard guard(*this);
     bool plain = true;
     for (;;) {
@@ -432,7 +453,7 @@ class Parser {
       if (!optional(Tok::Quest)) return plain && variable;
       plain = false;
       parseBinary(1);
-      required(Tok::Colon, QStringLiteral(":"));
+      required(Tok::Colon, ":");
     }
   }
 
@@ -474,8 +495,8 @@ class Parser {
           if (t == Tok::Id || t == Tok::Version || t == Tok::StringKw || t == Tok::String) {
             next();
           } else {
-            const Token before = prev_;
-            const Token bad = next();
+            const Tok before = prevType_;
+            const Token bad = take();
             failInvalid(bad, before);
           }
           break;
@@ -485,14 +506,14 @@ class Parser {
           parseAssign();
           return false;
         case Tok::Id:
-          if (cur_.text(src_) != u"to") return plain;
+          if (cur_.text(src_) != QStringView(u"to")) return plain;
           next();
           parseAssign();
           return false;
         case Tok::SqOpen:
           next();
           parseAssign();
-          required(Tok::SqClose, QStringLiteral("]"));
+          required(Tok::SqClose, "]");
           if (optional(Tok::Assign)) parseAssign();
           break;
         case Tok::BrOpen:
@@ -500,7 +521,7 @@ class Parser {
           if (!optional(Tok::BrClose)) {
             parseAssign();
             while (optional(Tok::Comma)) parseAssign();
-            required(Tok::BrClose, QStringLiteral(")"));
+            required(Tok::BrClose, ")");
           }
           break;
         case Tok::As:
@@ -518,10 +539,8 @@ class Parser {
     switch (cur_.type) {
       case Tok::End: unexpectedEnd();
       case Tok::Int: {
-        const Token t = next();
-        if (!integerFits(t.text(src_)))
-          throw Failure{parseProblem(t.start, tokenLength(t), QStringLiteral("bad-number"),
-                                     {tokenShown(t, src_)})};
+        const Token t = take();
+        if (!integerFits(t.text(src_))) failBadNumber(t);
         return false;
       }
       case Tok::Float:
@@ -537,7 +556,7 @@ class Parser {
         while (!optional(Tok::SqClose)) {
           parseAssign();
           if (!optional(Tok::Comma)) {
-            required(Tok::SqClose, QStringLiteral("] ,"));
+            required(Tok::SqClose, "] ,");
             break;
           }
         }
@@ -546,10 +565,10 @@ class Parser {
         next();
         while (!optional(Tok::AClose)) {
           parseAssign();
-          required(Tok::Colon, QStringLiteral(":"));
+          required(Tok::Colon, ":");
           parseAssign();
           if (!optional(Tok::Comma)) {
-            required(Tok::AClose, QStringLiteral("} ,"));
+            required(Tok::AClose, "} ,");
             break;
           }
         }
@@ -557,36 +576,36 @@ class Parser {
       case Tok::BrOpen: {
         next();
         const bool plain = parseAssign();
-        required(Tok::BrClose, QStringLiteral(")"));
+        required(Tok::BrClose, ")");
         return plain;
       }
       default: {
-        const Token before = prev_;
-        const Token bad = next();
+        const Tok before = prevType_;
+        const Token bad = take();
         failInvalid(bad, before);
       }
     }
   }
 
-  void parseLambda() {
+  [[gnu::noinline]] void parseLambda() {
     DepthGuard guard(*this);
     next();
-    required(Tok::BrOpen, QStringLiteral("("));
+    required(Tok::BrOpen, "(");
     if (!optional(Tok::BrClose)) {
       do {
-        required(Tok::Id, QStringLiteral("name"));
+        required(Tok::Id, "name");
         if (optional(Tok::As)) parseType();
         if (optional(Tok::Assign)) parseExpression();
       } while (optional(Tok::Comma));
-      required(Tok::BrClose, QStringLiteral(")"));
+      required(Tok::BrClose, ")");
     }
     if (optional(Tok::As)) parseType();
-    required(Tok::AOpen, QStringLiteral("{"));
+    required(Tok::AOpen, "{");
     while (!optional(Tok::AClose)) parseStatement();
   }
 
   // <…>: every token up to the next '>' belongs to the id, across lines.
-  void parseBracket() {
+  [[gnu::noinline]] void parseBracket() {
     const Token open = cur_;
     inBracket_ = true;
     next();
@@ -599,20 +618,23 @@ class Parser {
         throw Failure{parseProblem(cur_.start, 1, QStringLiteral("unterminated-bracket"),
                                    {QString::number(open.start.line)})};
       }
-      const Token t = next();
-      if (!first && t.spaced && t.type != Tok::Colon && last != Tok::Colon) id += u' ';
-      id += t.text(src_);
+      const Token t = take();
+      if (resolver_) {  // the id is only spelled out for a lookup
+        if (!first && t.spaced && t.type != Tok::Colon && last != Tok::Colon) id += u' ';
+        id += t.text(src_);
+      }
       last = t.type;
       first = false;
     }
     inBracket_ = false;
-    const Token close = next();
-    reportBracket(open, close, id);
+    const Token close = take();
+    reportBracket(open, close, first, id);
   }
 
-  void reportBracket(const Token& open, const Token& close, const QString& id) {
+  [[gnu::noinline]] void reportBracket(const Token& open, const Token& close, bool empty,
+                                       const QString& id) {
     Problem p;
-    if (id.isEmpty()) {
+    if (empty) {
       p.kind = QStringLiteral("empty-id");
     } else if (resolver_) {
       p = resolver_->resolve(id);
@@ -636,7 +658,7 @@ class Parser {
   bool ignoreBracketErrors_;
   std::vector<Problem>& problems_;
   Token cur_;
-  Token prev_;
+  Tok prevType_ = Tok::End;  // the type of the token taken last
   bool inBracket_ = false;
   int depth_ = 0;
 };

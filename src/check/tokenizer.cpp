@@ -1,6 +1,5 @@
 #include "check/tokenizer.h"
 
-#include <array>
 #include <utility>
 
 namespace tf::check {
@@ -13,10 +12,10 @@ bool isHex(char16_t c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A
 bool isBlank(char16_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 struct Keyword {
-  const char16_t* word;
+  QStringView word;
   Tok type;
 };
-constexpr std::array<Keyword, 35> kKeywords{{
+constexpr Keyword kKeywords[] = {
     {u"any", Tok::Any},
     {u"bool", Tok::Bool},
     {u"byte", Tok::Byte},
@@ -52,11 +51,13 @@ constexpr std::array<Keyword, 35> kKeywords{{
     {u"frigginConstructor", Tok::ZenConstructor},
     {u"zenClass", Tok::ZenClass},
     {u"zenConstructor", Tok::ZenConstructor},
-}};
+};
 
 Tok keywordOr(QStringView word) {
+  // Every keyword starts with a lower-case letter and is 2 to 18 letters long.
+  if (word.size() < 2 || word.size() > 18 || word[0] < u'a' || word[0] > u'z') return Tok::Id;
   for (const Keyword& k : kKeywords)
-    if (word == QStringView(k.word)) return k.type;
+    if (k.word.size() == word.size() && k.word[0] == word[0] && k.word == word) return k.type;
   return Tok::Id;
 }
 

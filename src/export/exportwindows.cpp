@@ -1,6 +1,7 @@
 // ExportWindow and JsonExportWindow: write ExportBuffer to a file the user names. One family:
 // the two differ only in their declarations, suffix and what they remember of the path.
 
+#include "export/writequestion.h"
 #include "forms/files.h"
 #include "forms/text.h"
 #include "forms/values.h"
@@ -14,6 +15,8 @@ namespace {
 struct ExportKind {
   const char* suffix;
   bool remembersPath;  // ExportWindow keeps the chosen path in LastExportPath
+  // Whether the file may be written: a broken one only when the user says so.
+  bool (*confirm)(QWidget* parent, const QByteArray& bytes);
 };
 
 const FormDeclaration& exportForm() {
@@ -72,15 +75,19 @@ void write(FormWindow& f) {
 
 void setupFamily(FormWindow& f, const ExportKind& kind) {
   f.onClick("添加一个配方1", [&f, kind] { choose(f, kind); });
-  f.onClick("添加一个配方2", [&f] { write(f); });
+  f.onClick("添加一个配方2", [&f, kind] {
+    if (kind.confirm(&f, values().exportBuffer)) write(f);
+  });
 }
 
 void setupExport(FormWindow& f) {
-  setupFamily(f, ExportKind{".zs", true});
+  setupFamily(f, ExportKind{".zs", true, &confirmScriptWrite});
   f.setText("编辑框4", values().lastExportPath);
 }
 
-void setupJsonExport(FormWindow& f) { setupFamily(f, ExportKind{".json", false}); }
+void setupJsonExport(FormWindow& f) {
+  setupFamily(f, ExportKind{".json", false, &confirmJsonWrite});
+}
 
 const WindowRegistration exportRegistration("ExportWindow", &exportForm, &setupExport);
 const WindowRegistration jsonRegistration("JsonExportWindow", &jsonExportForm, &setupJsonExport);

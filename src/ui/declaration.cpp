@@ -42,7 +42,7 @@ ControlDeclaration comboList(const char* name, std::initializer_list<const char*
   c.items = toList(items);
   return c;
 }
-ControlDeclaration check(const char* name, const char* caption, int x, int y, int w, int h) {
+ControlDeclaration checkBox(const char* name, const char* caption, int x, int y, int w, int h) {
   return make(name, ControlKind::Check, caption, x, y, w, h);
 }
 ControlDeclaration progress(const char* name, int x, int y, int w, int h) {

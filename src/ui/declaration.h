@@ -29,6 +29,7 @@ enum ControlOption : unsigned {
   kScrollV = 1u << 0,   // Memo: vertical scroll bar
   kScrollH = 1u << 1,   // Memo: horizontal scroll bar (lines are not wrapped)
   kTerminal = 1u << 2,  // Memo: green text on black
+  kScript = 1u << 3,    // Memo: a script box (ZenScript colours, problems underlined)
 };
 
 // The kinds of ids an edit box takes (the same bits as the pack's kinds).
@@ -91,7 +92,7 @@ ControlDeclaration combo(const char* name, std::initializer_list<const char*> it
                          int w, int h);
 ControlDeclaration comboList(const char* name, std::initializer_list<const char*> items, int x,
                              int y, int w, int h);
-ControlDeclaration check(const char* name, const char* caption, int x, int y, int w, int h);
+ControlDeclaration checkBox(const char* name, const char* caption, int x, int y, int w, int h);
 ControlDeclaration progress(const char* name, int x, int y, int w, int h);
 ControlDeclaration picture(const char* name, const char* resource, int x, int y, int w, int h);
 ControlDeclaration fileDialog(const char* name, const char* filter, int x, int y, int w, int h);

@@ -14,6 +14,17 @@ QString FakePlatform::askFileName(QWidget*, const QString& filter) {
   return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
+int FakePlatform::askQuestion(QWidget*, const QString& text, const QString& title,
+                              const QStringList& answers) {
+  questions.append(Question{text, title, answers});
+  const QString answer = questionAnswers.isEmpty() ? QString() : questionAnswers.takeFirst();
+  const qsizetype chosen = answers.indexOf(answer);
+  if (chosen >= 0) return int(chosen);
+  if (!answer.isEmpty())
+    qFatal("the question \"%s\" has no answer \"%s\"", qPrintable(title), qPrintable(answer));
+  return 0;
+}
+
 QString FakePlatform::askFolder(QWidget*, const QString& start) {
   folderStarts.append(start);
   return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();

@@ -20,6 +20,7 @@
 #include "forms/text.h"
 #include "ui/idassist.h"
 #include "ui/platform.h"
+#include "ui/scriptedit.h"
 
 namespace tf {
 namespace {
@@ -136,7 +137,8 @@ void FormWindow::build() {
         break;
       }
       case ControlKind::Memo: {
-        auto* m = new QPlainTextEdit(this);
+        auto* m = (c.options & kScript) ? new ScriptEdit((c.options & kTerminal) != 0, this)
+                                        : new QPlainTextEdit(this);
         m->setPlainText(fromCrLf(c.text));
         m->setVerticalScrollBarPolicy((c.options & kScrollV) ? Qt::ScrollBarAlwaysOn
                                                              : Qt::ScrollBarAlwaysOff);

@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QThread>
 
+#include "pack/resolver.h"
+
 namespace tf {
 namespace {
 
@@ -40,6 +42,11 @@ PackService::~PackService() {
   }
 }
 
+std::shared_ptr<const check::BracketResolver> PackService::resolver() const {
+  if (!snapshot_) return nullptr;
+  return std::make_shared<pack::PackResolver>(snapshot_);
+}
+
 QString PackService::scriptsFolder() const {
   return folder_.isEmpty() ? QString() : QDir(folder_).filePath(QStringLiteral("scripts"));
 }
@@ -64,7 +71,8 @@ void PackService::loadRemembered() {
   if (remembered.isEmpty()) return;
   folder_ = remembered;
   watch();
-  start();
+  // Read only when nothing else wants the processor: the main window shows first.
+  start(/*background=*/true);
 }
 
 void PackService::reload() {
@@ -123,7 +131,7 @@ void PackService::logMaybeChanged() {
   if (size != logSize_ || modified != logModified_) start();
 }
 
-void PackService::start() {
+void PackService::start(bool background) {
   const quint64 generation = ++*generation_;
   const QFileInfo log(logPath(folder_));
   logSize_ = log.exists() ? log.size() : -1;
@@ -163,7 +171,7 @@ void PackService::start() {
         });
       },
       Qt::QueuedConnection);
-  thread->start(QThread::LowPriority);
+  thread->start(background ? QThread::IdlePriority : QThread::LowPriority);
 }
 
 void PackService::finished(quint64 generation, pack::SnapshotPtr snapshot) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "check/checker.h"
 #include "pack/pack.h"
 
 class QThread;
@@ -26,6 +27,9 @@ class PackService : public QObject {
 
   // The lists of the pack, or nullptr before any pack was read. Never changes once handed out.
   pack::SnapshotPtr snapshot() const { return snapshot_; }
+  // The checker's lookups in the pack's lists, or nullptr without a pack. It keeps the snapshot
+  // it was made from, so that a check on another thread may hold it as long as it runs.
+  std::shared_ptr<const check::BracketResolver> resolver() const;
   // The game folder chosen (remembered across runs); empty when none.
   QString folder() const { return folder_; }
   // The pack's scripts folder when a pack is set, else empty.
@@ -54,7 +58,8 @@ class PackService : public QObject {
 
  private:
   PackService();
-  void start();
+  // background: the reading yields to everything else (the program's start).
+  void start(bool background = false);
   void finished(quint64 generation, pack::SnapshotPtr snapshot);
   void watch();
   void logMaybeChanged();

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRandomGenerator>
 
 #include "ui/formwindow.h"
@@ -62,6 +63,25 @@ QString QtPlatform::askFileName(QWidget* parent, const QString& filter) {
   dialog.setNameFilter(qtFilter(filter));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
+}
+
+int QtPlatform::askQuestion(QWidget* parent, const QString& text, const QString& title,
+                            const QStringList& answers) {
+  QMessageBox box(parent);
+  box.setWindowTitle(title);
+  box.setText(text);
+  box.setIcon(QMessageBox::Warning);
+  QList<QAbstractButton*> buttons;
+  for (qsizetype i = 0; i < answers.size(); ++i)
+    buttons.append(box.addButton(
+        answers[i], i + 1 == answers.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  if (!buttons.isEmpty()) {
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.last()));
+    box.setEscapeButton(buttons.last());
+  }
+  box.exec();
+  const qsizetype chosen = buttons.indexOf(box.clickedButton());
+  return chosen < 0 ? int(answers.size()) - 1 : int(chosen);
 }
 
 QString QtPlatform::askFolder(QWidget* parent, const QString& start) {

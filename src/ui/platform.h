@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -27,8 +28,12 @@ class Platform {
   // The open-file dialog with one filter "label|pattern"; the file need not exist.
   // Returns the full path chosen, or the empty text when the user cancelled.
   virtual QString askFileName(QWidget* parent, const QString& filter) = 0;
-  // The folder dialog, opened at start (when given). Returns the folder chosen, or the empty
-  // text when the user cancelled.
+  // A modal question whose buttons carry the given answers, in order. The last answer is the
+  // safe one: the default button, and what Escape or closing the box gives. Returns the index
+  // of the answer chosen.
+  virtual int askQuestion(QWidget* parent, const QString& text, const QString& title,
+                          const QStringList& answers) = 0;
+  // The folder dialog; returns the folder chosen, or the empty text when the user cancelled.
   virtual QString askFolder(QWidget* parent, const QString& start) = 0;
   virtual QDate today() = 0;
   // An integer from lo to hi, both included.
@@ -55,6 +60,8 @@ class QtPlatform : public Platform {
  public:
   void showMessage(QWidget* parent, const QString& text, int flags, const QString& title) override;
   QString askFileName(QWidget* parent, const QString& filter) override;
+  int askQuestion(QWidget* parent, const QString& text, const QString& title,
+                  const QStringList& answers) override;
   QString askFolder(QWidget* parent, const QString& start) override;
   QDate today() override;
   qint64 randomInt(qint64 lo, qint64 hi) override;

@@ -50,7 +50,7 @@ const FormDeclaration& craftingForm() {
           edit("编辑框5", "1", 608, 304, 136, 24),
           label("标签8", "导出zs可以写入总变量后退回到主页面并点击导出", 264, 352, 280, 40),
           button("添加一个配方2", "必点！把代码写入到总变量", 16, 393, 752, 48),
-          memo("编辑框1", "", 16, 456, 752, 185, kScrollV),
+          memo("编辑框1", "", 16, 456, 752, 185, kScrollV | kScript),
       }};
   return declaration;
 }

@@ -36,7 +36,7 @@ const FormDeclaration& furnaceForm() {
           edit("编辑框8", "", 408, 144, 136, 24),
           label("标签8", "导出zs可以写入总变量后退回到主页面并点击导出", 240, 184, 280, 48),
           button("添加一个配方2", "必点！把代码写入到总变量", 8, 240, 688, 48),
-          memo("编辑框2", "", 16, 288, 664, 168, kScrollV),
+          memo("编辑框2", "", 16, 288, 664, 168, kScrollV | kScript),
       }};
   return declaration;
 }

@@ -8,10 +8,17 @@
 
 namespace tf {
 
+// A grid cell as the recipe line writes it: the box's text, or `null` for a box left empty (or
+// holding only blanks), which can only mean "nothing here"; two commas with nothing between them
+// never parse in the game.
+inline QString gridCell(const QString& typed) {
+  return typed.trimmed().isEmpty() ? QStringLiteral("null") : typed;
+}
+
 inline QString shapedGrid(const FormWindow& f) {
-  return "[[" + f.text("a") + "," + f.text("b") + "," + f.text("c") + "],[" + f.text("d") + "," +
-         f.text("e") + "," + f.text("f") + "],[" + f.text("g") + "," + f.text("h") + "," +
-         f.text("i") + "]]";
+  const auto cell = [&f](const char* name) { return gridCell(f.text(QString::fromUtf8(name))); };
+  return "[[" + cell("a") + "," + cell("b") + "," + cell("c") + "],[" + cell("d") + "," +
+         cell("e") + "," + cell("f") + "],[" + cell("g") + "," + cell("h") + "," + cell("i") + "]]";
 }
 
 }  // namespace tf

@@ -172,7 +172,7 @@ const FormDeclaration& terminalForm() {
       903,
       309,
       {
-          memo("编辑框1", "", 0, 0, 896, 280, kScrollV | kTerminal),
+          memo("编辑框1", "", 0, 0, 896, 280, kScrollV | kTerminal | kScript),
           button("按钮1", "更新", 832, 0, 64, 32),
           button("按钮2", "写入", 832, 32, 64, 32),
       }};

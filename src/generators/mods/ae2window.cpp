@@ -31,7 +31,7 @@ const FormDeclaration& ae2Form() {
           label("标签4", "物品id", 112, 192, 40, 40),
           edit("编辑框7", "", 160, 192, 144, 32).takes(kIdItem),
           button("修改工作台配方7", "完成并导出为zs文件", 312, 192, 256, 40),
-          memo("编辑框1", "", 0, 248, 584, 136, kScrollV),
+          memo("编辑框1", "", 0, 248, 584, 136, kScrollV | kScript),
       }};
   return declaration;
 }

@@ -32,7 +32,7 @@ const FormDeclaration& exNihiloForm() {
           button("修改工作台配方2", "完成并导出为zs文件", 16, 120, 256, 40),
           label("标签5", "几率", 288, 144, 64, 24),
           edit("a7", "", 352, 144, 136, 24),
-          memo("编辑框1", "", 8, 176, 488, 152, kNoOption),
+          memo("编辑框1", "", 8, 176, 488, 152, kScript),
       }};
   return declaration;
 }

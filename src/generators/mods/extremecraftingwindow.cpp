@@ -5,6 +5,7 @@
 #include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
+#include "generators/base/shapedgrid.h"
 #include "ui/formwindow.h"
 #include "ui/registry.h"
 
@@ -37,7 +38,8 @@ FormDeclaration buildExtremeCraftingForm() {
   declaration.controls.push_back(edit("编辑框92", "必填", 320, 472, 136, 24).takes(kIdItem));
   declaration.controls.push_back(edit("编辑框91", "1", 573, 471, 136, 24));
   declaration.controls.push_back(button("修改工作台配方1", "添加合成", 736, 464, 160, 40));
-  declaration.controls.push_back(memo("编辑框93", "", 24, 512, 880, 112, kScrollV | kScrollH));
+  declaration.controls.push_back(
+      memo("编辑框93", "", 24, 512, 880, 112, kScrollV | kScrollH | kScript));
   // Out of sight beyond the right edge: the head of every recipe line.
   declaration.controls.push_back(edit(
       "a", "mods.avaritia.ExtremeCrafting.addShaped(\"NAMEPLACEHOLDER\", <", 1112, 280, 56, 56));
@@ -50,13 +52,13 @@ const FormDeclaration& extremeCraftingForm() {
 }
 
 // The grid as nine bracketed rows, top to bottom, each of its nine slots from left to right;
-// an emptied slot leaves its separators meeting.
+// an emptied slot writes `null`, as an untouched one does.
 QString gridRows(const FormWindow& f) {
   QStringList rows;
   for (int row = 0; row < kGridSide; ++row) {
     QStringList entries;
     for (int column = 0; column < kGridSide; ++column)
-      entries.append(f.text(slotName(row * kGridSide + column + 1)));
+      entries.append(gridCell(f.text(slotName(row * kGridSide + column + 1))));
     rows.append(entries.join(u','));
   }
   return "[[" + rows.join(QStringLiteral("],[")) + "]]";

@@ -74,7 +74,7 @@ const FormDeclaration& inWorldCraftingForm() {
           button("修改工作台配方3", "创建", 928, 320, 104, 40),
           // Export and the script box.
           button("修改工作台配方7", "完成并导出为zs文件", 1192, 328, 256, 40),
-          memo("编辑框5", "", 0, 384, 1448, 160, kScrollV),
+          memo("编辑框5", "", 0, 384, 1448, 160, kScrollV | kScript),
       }};
   return declaration;
 }

@@ -62,7 +62,7 @@ const FormDeclaration& mobEquipmentForm() {
                "import mods.armoreablemobs.ArmorHandler; \r\n"
                "import mods.armoreablemobs.ArmorEntity; \r\n"
                "import mods.armoreablemobs.ArmorSlot; ",
-               0, 336, 648, 128, kScrollV | kScrollH),
+               0, 336, 648, 128, kScrollV | kScrollH | kScript),
           // Template pieces, out of sight beyond the right edge.
           edit("编辑框8", "= ArmorHandler.createArmorGroup(\"", 896, 120, 296, 16),
           edit("编辑框9", " = ArmorHandler.createArmorEntity(\"minecraft:zombie\");", 1008, 160,

@@ -56,7 +56,7 @@ const FormDeclaration& modularMachineryForm() {
           edit("编辑框12", "", 136, 496, 136, 24).takes(kIdLiquid, IdForm::Plain),
           button("修改工作台配方8", "清空", 536, 512, 96, 40),
           button("修改工作台配方7", "完成并导出为zs文件", 192, 522, 256, 40),
-          memo("编辑框1", "", 8, 564, 624, 144, kScrollV),
+          memo("编辑框1", "", 8, 564, 624, 144, kScrollV | kScript),
       }};
   return declaration;
 }

@@ -56,7 +56,7 @@ const FormDeclaration& treeTweakerForm() {
           edit("编辑框10", "", 176, 440, 152, 32),
           button("按钮10", "添加", 335, 441, 104, 32),
           button("修改工作台配方7", "(全部填写完后再点)完成并导出为zs文件", 88, 496, 256, 40),
-          memo("编辑框11", "", 8, 552, 432, 128, kScrollV | kScrollH),
+          memo("编辑框11", "", 8, 552, 432, 128, kScrollV | kScrollH | kScript),
           // The quote character, out of sight beyond the right edge.
           edit("a", "\"", 536, 240, 32, 24),
       }};

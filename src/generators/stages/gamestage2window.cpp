@@ -23,17 +23,17 @@ const FormDeclaration& gameStage2Form() {
           edit("编辑框6", "", 232, 16, 136, 24),
           label("标签2", "看不见方块", 376, 8, 112, 40),
           edit("编辑框1", "", 496, 16, 136, 24).takes(kIdItem),
-          check("选择框2", "批量导入", 640, 16, 72, 24),
+          checkBox("选择框2", "批量导入", 640, 16, 72, 24),
           button("修改工作台配方1", "添加限制", 8, 64, 96, 40),
           label("标签4", "没有这个阶段的玩家", 112, 64, 112, 40),
           edit("编辑框4", "", 232, 72, 136, 24),
           label("标签3", "看不见物品", 376, 64, 112, 40),
           edit("编辑框3", "", 496, 72, 136, 24).takes(kIdItem),
-          check("选择框1", "批量导入", 640, 72, 72, 24),
+          checkBox("选择框1", "批量导入", 640, 72, 72, 24),
           button("添加维度限制3", "导入阶段", 8, 120, 96, 40),
           edit("编辑框8", "", 112, 128, 168, 24),
           button("修改工作台配方7", "完成并导出为zs文件", 320, 120, 256, 40),
-          memo("编辑框2", "", 8, 176, 704, 136, kNoOption),
+          memo("编辑框2", "", 8, 176, 704, 136, kScript),
       }};
   return declaration;
 }
@@ -53,7 +53,8 @@ void setupGameStage2(FormWindow& f) {
                        {"修改工作台配方6", "选择框2", "编辑框6", "编辑框1", &hiddenBlockLine},
                        {"修改工作台配方1", "选择框1", "编辑框4", "编辑框3", &unfamiliarItemLine},
                    });
-  f.onClick("添加维度限制3", [&f] { f.append("编辑框2", stageImportLine(f.text("编辑框8"))); });
+  f.onClick("添加维度限制3",
+            [&f] { insertImportLine(f, "编辑框2", stageImportLine(f.text("编辑框8"))); });
   f.onClick("修改工作台配方7", [&f] { exportScript(f, f.text("编辑框2")); });
 }
 

@@ -36,7 +36,7 @@ const FormDeclaration& gameStageForm() {
           edit("编辑框6", "", 192, 136, 136, 24),
           label("标签5", "生物id", 344, 128, 64, 40),
           edit("编辑框5", "", 440, 136, 136, 24).takes(kIdEntity, IdForm::Plain),
-          check("选择框3", "批量导入", 600, 136, 72, 24),
+          checkBox("选择框3", "批量导入", 600, 136, 72, 24),
           button("添加维度限制3", "导入阶段", 8, 184, 96, 40),
           edit("编辑框8", "", 112, 192, 168, 24),
           button("添加维度限制4", "添加阶段", 288, 184, 96, 40),
@@ -67,13 +67,13 @@ const FormDeclaration& gameStageForm() {
           edit("编辑框14", "", 245, 472, 128, 32),
           label("标签12", "物品ID", 384, 472, 88, 40),
           edit("编辑框15", "", 476, 472, 128, 32).takes(kIdItem),
-          check("选择框1", "批量导入", 614, 472, 72, 24),
+          checkBox("选择框1", "批量导入", 614, 472, 72, 24),
           button("添加维度限制7", "限制用这个物品合成", 16, 528, 120, 40),
           label("标签14", "解锁的阶段", 144, 528, 88, 40),
           edit("编辑框17", "", 245, 528, 128, 32),
           label("标签13", "物品ID", 384, 528, 88, 40),
           edit("编辑框16", "", 485, 528, 128, 32),
-          check("选择框2", "批量导入", 616, 536, 72, 24),
+          checkBox("选择框2", "批量导入", 616, 536, 72, 24),
           button("添加一个配方2", "设置一个阶段的颜色", 16, 584, 112, 48),
           label("标签16", "解锁的阶段", 144, 576, 88, 40),
           edit("编辑框19", "", 237, 576, 128, 32),
@@ -96,7 +96,7 @@ const FormDeclaration& gameStageForm() {
           button("添加维度限制10", "限制Waila ", 16, 768, 96, 40),
           edit("编辑框24", "", 144, 776, 128, 32),
           button("修改工作台配方7", "完成并导出为zs文件", 296, 768, 256, 40),
-          memo("编辑框1", "", 8, 816, 816, 112, kScrollV),
+          memo("编辑框1", "", 8, 816, 816, 112, kScrollV | kScript),
           // separator bars between the rows
           button("按钮1", "", 0, 48, 624, 16),
           button("按钮2", "", -8, 104, 632, 16),
@@ -141,7 +141,8 @@ void setupGameStage(FormWindow& f) {
     f.append("编辑框1", "mods.ItemStages.addItemStage('" + f.text("编辑框4") + "',<" +
                             f.text("编辑框3") + ">);\r\n");
   });
-  f.onClick("添加维度限制3", [&f] { f.append("编辑框1", stageImportLine(f.text("编辑框8"))); });
+  f.onClick("添加维度限制3",
+            [&f] { insertImportLine(f, "编辑框1", stageImportLine(f.text("编辑框8"))); });
   f.onClick("添加维度限制4",
             [&f] { f.append("编辑框1", "addGameStage('" + f.text("编辑框9") + "');\r\n"); });
   f.onClick("添加维度限制5",

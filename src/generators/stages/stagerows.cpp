@@ -1,6 +1,10 @@
 #include "generators/stages/stagerows.h"
 
+#include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -48,6 +52,46 @@ void connectBatchRows(FormWindow& f, const char* scriptBox, std::initializer_lis
 
 QString stageImportLine(const QString& name) {
   return "import scripts.crafttweaker.stages.stage" + name + ";\r\n";
+}
+
+namespace {
+
+bool isImportLine(const QString& trimmed) {
+  return trimmed.startsWith(QStringLiteral("import")) && trimmed.size() > 6 &&
+         trimmed.at(6).isSpace();
+}
+
+// Lines that may stand above or between the imports without ending the head of the script.
+bool passedOverAtTop(const QString& trimmed) {
+  return trimmed.isEmpty() || trimmed.startsWith(u'#') || trimmed.startsWith(QStringLiteral("//"));
+}
+
+}  // namespace
+
+void insertImportLine(FormWindow& f, const QString& scriptBox, const QString& line) {
+  if (f.controlDeclaration(scriptBox).kind != ControlKind::Memo)
+    qFatal("%s: %s is not a script box", qPrintable(f.windowName()), qPrintable(scriptBox));
+  QTextDocument* document = static_cast<QPlainTextEdit*>(f.control(scriptBox))->document();
+  QTextBlock lastImport;
+  for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
+    const QString trimmed = b.text().trimmed();
+    if (isImportLine(trimmed))
+      lastImport = b;
+    else if (!passedOverAtTop(trimmed))
+      break;
+  }
+  QTextCursor at(document);
+  if (!lastImport.isValid()) {
+    at.setPosition(0);
+    at.insertText(line);
+  } else if (lastImport.next().isValid()) {
+    at.setPosition(lastImport.next().position());
+    at.insertText(line);
+  } else {
+    // The import is the script's last line and has no line break of its own yet.
+    at.setPosition(lastImport.position() + lastImport.length() - 1);
+    at.insertText(QStringLiteral("\r\n") + line);
+  }
 }
 
 }  // namespace tf

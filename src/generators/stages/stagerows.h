@@ -28,4 +28,10 @@ void connectBatchRows(FormWindow& f, const char* scriptBox, std::initializer_lis
 // "import scripts.crafttweaker.stages.stage" followed directly by the typed name.
 QString stageImportLine(const QString& name);
 
+// Puts an import line into the script box after the last import line at the top of the script
+// (blank, comment and preprocessor lines there are passed over), or at the very top when the
+// script opens with none: the game parses no import below a statement. Only the head of the
+// script is read.
+void insertImportLine(FormWindow& f, const QString& scriptBox, const QString& line);
+
 }  // namespace tf
