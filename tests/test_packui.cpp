@@ -22,6 +22,7 @@
 #include "pack/resolver.h"
 #include "support/harness.h"
 #include "ui/packservice.h"
+#include "ui/scriptedit.h"
 
 using namespace tf;
 using namespace tf::test;
@@ -458,6 +459,43 @@ class PackUi : public QObject {
     auto json = open("JsonExportWindow");
     click(*json, "添加一个配方1");
     QCOMPARE(h.fake.fileStarts.last(), QString());
+  }
+
+  // The script boxes, the export's question and the folder check all look ids up in the pack.
+  void scriptsAreCheckedAgainstThePack() {
+    Harness h;
+    const QString game = makeGame(h);
+    const QByteArray script = "recipes.remove(<minecraft:stonee>);\r\n";
+    auto crafting = open("CraftingWindow");
+    auto* box = qobject_cast<ScriptEdit*>(crafting->control("编辑框1"));
+    QVERIFY(box);
+    crafting->append("编辑框1", QString::fromUtf8(script));
+    QTRY_VERIFY(!box->checkPending());
+    QVERIFY(box->problems().empty());  // no pack: any id may be right
+    PackService::instance().load(game);
+    QVERIFY(PackService::instance().waitUntilLoaded(10000));
+    QTRY_VERIFY(!box->checkPending() && !box->problems().empty());
+    QCOMPARE(box->problems().front().problem.kind, QString("unknown-id"));
+    QCOMPARE(box->problems().front().problem.args,
+             (QStringList{"minecraft:stonee", "minecraft:stone"}));
+
+    values().exportBuffer = script;
+    auto exportWindow = open("ExportWindow");
+    exportWindow->setText("编辑框4", h.path("out.zs"));
+    h.fake.questionAnswers = {"取消"};
+    click(*exportWindow, "添加一个配方2");
+    QCOMPARE(h.fake.questions.size(), 1);
+    QVERIFY2(h.fake.questions[0].text.contains("minecraft:stonee"),
+             qPrintable(h.fake.questions[0].text));
+    QVERIFY(!QFile::exists(h.path("out.zs")));
+
+    writeFile(game + "/scripts/recipes.zs", script);
+    auto folderCheck = open("ScriptCheckWindow");
+    QCOMPARE(folderCheck->text("编辑框1"), game + "/scripts");  // the pack's scripts to begin with
+    click(*folderCheck, "按钮2");
+    QTRY_VERIFY(folderCheck->control("按钮2")->isEnabled());
+    QVERIFY2(folderCheck->text("编辑框2").contains("minecraft:stonee"),
+             qPrintable(folderCheck->text("编辑框2")));
   }
 
   void commandLineWithThePack() {
