@@ -92,6 +92,69 @@ class Checker : public QObject {
     }
   }
 
+  // What the game's parser accepts and refuses, one small script each.
+  void grammarFacts_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("parses");
+    const std::pair<const char*, bool> facts[] = {
+        {"val a = 1..5;", false},
+        {"val a = item..name;", true},
+        {"val a = x ? b ? 1 : 2 : 3;", false},
+        {"val a = x ? 1 : b ? 2 : 3;", true},
+        {"val a = a == b == c;", false},
+        {"val a = a == b & c == d;", true},
+        {"function f(q = x) {}", false},
+        {"function f(q = (x)) {}", false},
+        {"val f = function(q = x) {};", true},
+        {"function f(a = 1, b) {}", false},
+        {"function f(a, b = 1) {}", true},
+        {"function(x) {}(1);", false},
+        {"val y = x as string[i];", true},
+        {"val y = x as int[0];", false},
+        {"val y = x as function(int, string)bool[];", true},
+        {"1 = 2; return; break; continue; val x; version 3;", true},
+        {"if (x) <minecraft:stone>.addTooltip(\"a\");", false},
+        {"if (x) { <minecraft:stone>.addTooltip(\"a\"); }", true},
+        {"for (i in 0 .. 3) {}", false},
+        {"for k, v in m { print(k); } while a has b { a -= 1; }", true},
+        {"val a = 1e5;", false},
+        {"val a = 007;", false},
+        {"val a = -0x10;", false},
+        {"val a = 1_000;", false},
+        {"val a = 1.0L;", false},
+        {"val a = 0xFFL;", false},
+        {"val a = 0x;", false},
+        {"val a = 5L + 0x7FFFFFFFFFFFFFFF + -9223372036854775808 + 2.5e-3f;", true},
+        {"val a = \"\\a\";", false},
+        {"val a = \"\\0\";", false},
+        {"val a = '\\u00e9 \\' \\\" \\\\ \\/ \\b \\f \\n \\r \\t';", true},
+        {"val a = +1;", false},
+        {"val a = ~1;", false},
+        {"val a = - -!1 ~ 'x' instanceof string;", true},
+        {"print(1);#c\nprint(2); # x\n", true},
+        {"print(1);\rprint(2); // swallows the rest\rprint(3,);", true},
+        {"a();;", false},
+        {"val a = f(,x);", false},
+        {"val a = [a,] + {a: 1, \"b\": 2,} + [];", true},
+        {"val a = <minecraft:stone>==<minecraft:dirt>;", true},
+        {"zenClass A { var x as int = 1; static y = 2; zenConstructor(a as int, b) { this.x = a; } "
+         "function get() as int { return x; } }",
+         true},
+        {"$expand IItemStack$foo() as bool { return true; }", true},
+        {"global g as int = 1; static s = [1];", true},
+        {"global g;", false},
+        {"import a.b.C as D;\nimport e.F;\nprint(1);", true},
+    };
+    for (const auto& [script, parses] : facts) QTest::newRow(script) << QString(script) << parses;
+  }
+  void grammarFacts() {
+    QFETCH(QString, script);
+    QFETCH(bool, parses);
+    const CheckResult r = checkText(script);
+    QVERIFY2(r.hasParseError() != parses,
+             qPrintable(r.problems.empty() ? QString("parses") : describe(r.problems.back())));
+  }
+
   // Common mistakes: the message, at the game's line, in the user's words.
   void messages_data() {
     QTest::addColumn<QString>("script");

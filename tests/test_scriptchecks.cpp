@@ -5,6 +5,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -289,6 +292,25 @@ class ScriptChecks : public QObject {
     }
   }
 
+  // At most five errors are listed and the rest counted; errors that are no parse error (empty
+  // ids) let the game go on, so the question does not say that later scripts are skipped.
+  void exportQuestionListsFiveErrors() {
+    test::Harness h;
+    QByteArray script;
+    for (int i = 0; i < 7; ++i) script += "recipes.remove(<>);\r\n";
+    values().exportBuffer = script;
+    auto f = test::open("ExportWindow");
+    test::type(*f, "编辑框4", h.path("x.zs"));
+    h.fake.questionAnswers = {"取消"};
+    test::click(*f, "添加一个配方2");
+    QCOMPARE(h.fake.questions.size(), 1);
+    const QString& text = h.fake.questions[0].text;
+    QVERIFY2(text.contains("第 5 行") && !text.contains("第 6 行"), qPrintable(text));
+    QVERIFY2(text.contains("还有 2 处"), qPrintable(text));
+    QVERIFY(!text.contains("跳过"));
+    QVERIFY(!QFileInfo::exists(h.path("x.zs")));
+  }
+
   // The folder check over a small pack: load order by priority then path, #norun left out, the
   // broken file's problem listed, and the files the game skips after it named.
   void folderCheck() {
@@ -328,6 +350,26 @@ class ScriptChecks : public QObject {
     QCOMPARE(again->text("编辑框1"), scripts);
   }
 
+  // The shared fixture folder, the whole report: the problems of every file in load order, then
+  // what the game skips after the first parse error.
+  void folderCheckReport() {
+    test::Harness h;
+    const QString folder = QFINDTESTDATA("zenscript/folder");
+    QVERIFY(!folder.isEmpty());
+    auto f = test::open("ScriptCheckWindow");
+    test::type(*f, "编辑框1", folder);
+    test::click(*f, "按钮2");
+    QTRY_VERIFY(f->text("编辑框2").contains("共检查"));
+    QCOMPARE(splitLines(f->text("编辑框2")),
+             (QStringList{"检查 " + QDir::toNativeSeparators(folder) + " …",
+                          "[错误] sub/broken.zs：第 2 行第 33 列：这里应当是「)」，却是「;」",
+                          "[错误] Zeta.zs：第 1 行第 16 列：尖括号里的 id 是空的",
+                          "共检查 5 个文件：2 处错误，0 处警告。",
+                          "游戏读到 sub/broken.zs 的语法错误后会跳过这个文件，以及之后加载的全部 2 "
+                          "个文件：",
+                          "    Zeta.zs", "    omega.zs"}));
+  }
+
   void folderCheckOfAMissingFolder() {
     test::Harness h;
     auto f = test::open("ScriptCheckWindow");
@@ -345,6 +387,37 @@ class ScriptChecks : public QObject {
     QCOMPARE(f->text("检查脚本"), QString("检查脚本"));
     test::click(*f, "检查脚本");
     QCOMPARE(h.fake.opened, QStringList{"ScriptCheckWindow"});
+  }
+
+  // The fusion window writes JSON: a middle record and an end record from sound values, finished
+  // and exported, are a JSON file, written without a question.
+  void fusionWritesSoundJson() {
+    test::Harness h;
+    auto f = test::open("FusionRecipeWindow");
+    test::type(*f, "编辑框1", "minecraft:ice");
+    test::type(*f, "编辑框2", "minecraft:diamond");
+    test::type(*f, "编辑框3", "minecraft:nether_star");
+    qobject_cast<QComboBox*>(f->control("组合框1"))->setCurrentIndex(1);
+    for (const char* place : {"中间", "结尾"}) {
+      f->setText("组合框2", place);
+      for (const char* button : {"修改工作台配方12", "修改工作台配方5", "修改工作台配方1",
+                                 "修改工作台配方2", "修改工作台配方3", "修改工作台配方4"})
+        test::click(*f, button);
+    }
+    QString exported;
+    h.fake.whenOpened["JsonExportWindow"] = [&](FormWindow& json) {
+      exported = fromBytes(values().exportBuffer);
+      test::type(json, "编辑框4", h.path("CustomFusionRecipes.json"));
+      test::click(json, "添加一个配方2");
+    };
+    test::click(*f, "修改工作台配方8");
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(exported.toUtf8(), &error);
+    QVERIFY2(error.error == QJsonParseError::NoError,
+             qPrintable(error.errorString() + "\n" + exported));
+    QCOMPARE(json.array().size(), 2);
+    QVERIFY(h.fake.questions.isEmpty());
+    QCOMPARE(readWholeFile(h.path("CustomFusionRecipes.json")), toBytes(exported));
   }
 
   // Every generator window, every box filled with a sound value of its kind and every button
