@@ -46,14 +46,6 @@ class IdAssist : public QObject {
  public:
   IdAssist(QLineEdit* edit, QWidget* framed, const IdBox& box)
       : QObject(edit), edit_(edit), framed_(framed), box_(box) {
-    model_ = new QStandardItemModel(this);
-    completer_ = new QCompleter(model_, this);
-    completer_->setWidget(edit_);
-    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    completer_->setMaxVisibleItems(12);
-    completer_->popup()->setObjectName(QStringLiteral("idPopup"));
-    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) { choose(index); });
     connect(edit_, &QLineEdit::textEdited, this, [this] { showMatches(); });
     connect(edit_, &QLineEdit::textChanged, this, [this] { check(); });
     connect(&PackService::instance(), &PackService::snapshotChanged, this, [this] { check(); });
@@ -69,9 +61,25 @@ class IdAssist : public QObject {
   }
 
  private:
+  // The popup is made when first needed: a window of many id boxes opens without a popup each.
+  void makePopup() {
+    model_ = new QStandardItemModel(this);
+    completer_ = new QCompleter(model_, this);
+    completer_->setWidget(edit_);
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setMaxVisibleItems(12);
+    completer_->popup()->setObjectName(QStringLiteral("idPopup"));
+    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) { choose(index); });
+  }
+
   void showMatches() {
     const pack::SnapshotPtr pack = PackService::instance().snapshot();
     const QString query = queryOfBox(edit_->text(), box_);
+    if (completer_ == nullptr) {
+      if (!pack || query.isEmpty()) return;
+      makePopup();
+    }
     model_->clear();
     if (!pack || query.isEmpty()) {
       completer_->popup()->hide();
@@ -127,8 +135,8 @@ class IdAssist : public QObject {
   QLineEdit* edit_;
   QWidget* framed_;
   IdBox box_;
-  QStandardItemModel* model_;
-  QCompleter* completer_;
+  QStandardItemModel* model_ = nullptr;
+  QCompleter* completer_ = nullptr;
 };
 
 }  // namespace
