@@ -50,9 +50,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 // Windows that write no script lines of their own.
 const QStringList kNotGenerators{
-    "MainWindow",         "AboutWindow",       "ExportWindow",   "JsonExportWindow",
-    "BatchImportWindow",  "ScriptCheckWindow", "MekanismWindow", "MekanismMachineSelectWindow",
-    "CodeTerminalWindow", "FusionRecipeWindow"};
+    "MainWindow",         "AboutWindow",        "ExportWindow",   "JsonExportWindow",
+    "BatchImportWindow",  "ScriptCheckWindow",  "MekanismWindow", "MekanismMachineSelectWindow",
+    "CodeTerminalWindow", "FusionRecipeWindow", "PackWindow"};
 
 // A sound value for a box: what its kind takes. A box that starts with a number takes a number;
 // the boxes named here take what their window's lines need; every other box takes an id.

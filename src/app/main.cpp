@@ -3,11 +3,14 @@
 #include "app/windowicon.h"
 #include "check/commandline.h"
 #include "forms/values.h"
+#include "pack/packcommand.h"
 #include "ui/formwindow.h"
+#include "ui/packservice.h"
 #include "ui/registry.h"
 
 int main(int argc, char* argv[]) {
   // "--check" and "--help" need no window system: decided before any QApplication exists.
+  if (tf::packcli::wantsPack(argc, argv)) return tf::packcli::runCommandLine(argc, argv);
   if (tf::cli::isCommandLine(argc, argv)) return tf::cli::runCommandLine(argc, argv);
   QApplication app(argc, argv);
   // Settings that the program remembers across runs (QSettings) are kept under this name.
@@ -18,5 +21,7 @@ int main(int argc, char* argv[]) {
 
   std::unique_ptr<tf::FormWindow> mainWindow = tf::buildWindow(QStringLiteral("MainWindow"));
   mainWindow->show();
+  // The remembered pack is read in the background; the window does not wait for it.
+  tf::PackService::instance().loadRemembered();
   return app.exec();
 }

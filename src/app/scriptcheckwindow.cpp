@@ -14,6 +14,7 @@
 #include "check/checker.h"
 #include "forms/text.h"
 #include "ui/formwindow.h"
+#include "ui/packservice.h"
 #include "ui/platform.h"
 #include "ui/registry.h"
 
@@ -50,7 +51,8 @@ struct FileReport {
   QString unreadable;  // why the file could not be read; empty when it was read
 };
 
-void checkFolder(QPromise<FileReport>& promise, const QString& folder) {
+void checkFolder(QPromise<FileReport>& promise, const QString& folder,
+                 const std::shared_ptr<const check::BracketResolver>& resolver) {
   const std::vector<check::ScriptFile> files = check::loadOrder(folder);
   promise.setProgressRange(0, int(files.size()));
   int done = 0;
@@ -62,7 +64,7 @@ void checkFolder(QPromise<FileReport>& promise, const QString& folder) {
     if (!in.open(QIODevice::ReadOnly)) {
       report.unreadable = in.errorString();
     } else {
-      check::CheckResult result = check::checkBytes(in.readAll());
+      check::CheckResult result = check::checkBytes(in.readAll(), resolver.get());
       report.parseError = result.hasParseError();
       report.problems = std::move(result.problems);
     }
@@ -83,7 +85,7 @@ class FolderCheck : public QObject {
       f_.setProgress("进度条1", total > 0 ? int(qint64(value) * 100 / total) : 100);
     });
     connect(&watcher_, &QFutureWatcher<FileReport>::finished, this, [this] { finish(); });
-    watcher_.setFuture(QtConcurrent::run(&checkFolder, folder));
+    watcher_.setFuture(QtConcurrent::run(&checkFolder, folder, PackService::instance().resolver()));
   }
   ~FolderCheck() override {
     watcher_.disconnect(this);
@@ -184,7 +186,10 @@ void startCheck(FormWindow& f) {
 }
 
 void setupScriptCheck(FormWindow& f) {
-  f.setText("编辑框1", QSettings().value(kFolderKey).toString());
+  // The folder checked last; the first time, the pack's scripts folder when a pack is set.
+  QString folder = QSettings().value(kFolderKey).toString();
+  if (folder.isEmpty()) folder = PackService::instance().scriptsFolder();
+  f.setText("编辑框1", folder);
   f.onClick("按钮1", [&f] {
     const QString chosen = platform().askFolder(&f, f.text("编辑框1"));
     if (chosen.isEmpty()) return;

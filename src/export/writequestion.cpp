@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "check/checker.h"
+#include "ui/packservice.h"
 #include "ui/platform.h"
 
 namespace tf {
@@ -57,7 +58,8 @@ QString jsonErrorText(QJsonParseError::ParseError error) {
 }  // namespace
 
 bool confirmScriptWrite(QWidget* parent, const QByteArray& script) {
-  const check::CheckResult result = check::checkBytes(script);
+  const check::CheckResult result =
+      check::checkBytes(script, PackService::instance().resolver().get());
   if (!result.hasError()) return true;
   constexpr int kListed = 5;
   QStringList lines;

@@ -6,7 +6,7 @@ namespace {
 ControlDeclaration make(const char* name, ControlKind kind, const char* text, int x, int y, int w,
                         int h, unsigned options = kNoOption) {
   return ControlDeclaration{
-      QString::fromUtf8(name), kind, QString::fromUtf8(text), {}, x, y, w, h, options};
+      QString::fromUtf8(name), kind, QString::fromUtf8(text), {}, x, y, w, h, options, {}};
 }
 
 QStringList toList(std::initializer_list<const char*> items) {

@@ -32,6 +32,32 @@ enum ControlOption : unsigned {
   kScript = 1u << 3,    // Memo: a script box (ZenScript colours, problems underlined)
 };
 
+// The kinds of ids an edit box takes (the same bits as the pack's kinds).
+enum IdKinds : unsigned {
+  kNoIds = 0,
+  kIdItem = 1u << 0,
+  kIdLiquid = 1u << 1,
+  kIdOre = 1u << 2,  // an ore name
+  kIdGas = 1u << 3,
+  kIdEntity = 1u << 4,
+  kIdBlock = 1u << 5,
+  kIdMod = 1u << 6,
+};
+
+// How a box holds its id, which follows from how the window's lines use the box.
+enum class IdForm {
+  Plain,      // the id alone: the line writes "<liquid:" and ">" around it, or no brackets at all
+  Inside,     // what goes between '<' and '>', which the line writes: "minecraft:stone:1",
+              // "ore:ingotIron"
+  Bracketed,  // the whole bracket, typed by the user: "<minecraft:stone:1>"
+};
+
+// An id box: the kinds it takes (none: not an id box) and its form.
+struct IdBox {
+  unsigned kinds = kNoIds;
+  IdForm form = IdForm::Inside;
+};
+
 struct ControlDeclaration {
   QString name;
   ControlKind kind;
@@ -39,6 +65,14 @@ struct ControlDeclaration {
   QStringList items;
   int x = 0, y = 0, w = 0, h = 0;
   unsigned options = kNoOption;
+  IdBox id{};  // edit and combo boxes that take an id: completion and the pack's check
+
+  // This box takes ids of those kinds, in that form.
+  ControlDeclaration takes(unsigned kinds, IdForm form = IdForm::Inside) const {
+    ControlDeclaration c = *this;
+    c.id = IdBox{kinds, form};
+    return c;
+  }
 };
 
 struct FormDeclaration {

@@ -22,6 +22,7 @@
 #include "ui/captionfit.h"
 #include "ui/dialogfolder.h"
 #include "ui/focusorder.h"
+#include "ui/idassist.h"
 #include "ui/platform.h"
 #include "ui/screenfit.h"
 #include "ui/scriptedit.h"
@@ -159,6 +160,7 @@ void FormWindow::build() {
         e->setText(c.text);
         e->setCursorPosition(0);
         whiteBoxBlackText(e);
+        attachIdAssist(e, e, c.id);
         w = e;
         break;
       }
@@ -196,6 +198,7 @@ void FormWindow::build() {
         }
         cb->setCurrentIndex(-1);
         if (cb->isEditable()) cb->clearEditText();
+        if (cb->isEditable()) attachIdAssist(cb->lineEdit(), cb, c.id);
         w = cb;
         break;
       }

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/packservice.h"
+
 namespace tf {
 namespace {
 
@@ -230,6 +232,11 @@ ScriptEdit::ScriptEdit(bool dark, QWidget* parent) : QPlainTextEdit(parent), dar
   checkTimer_.setSingleShot(true);
   checkTimer_.setInterval(kCheckDelayMs);
   connect(&checkTimer_, &QTimer::timeout, this, &ScriptEdit::startCheck);
+  // Another pack knows other ids: the text is checked again, as after a change.
+  connect(&PackService::instance(), &PackService::snapshotChanged, this, [this] {
+    ++changeCount_;
+    checkTimer_.start();
+  });
   copyTimer_.setSingleShot(true);
   copyTimer_.setInterval(0);
   connect(&copyTimer_, &QTimer::timeout, this, &ScriptEdit::copySlice);
@@ -300,7 +307,9 @@ void ScriptEdit::copySlice() {
   runningChange_ = changeCount_;
   checkRunning_ = true;
   watcher_.setFuture(QtConcurrent::run(
-      [copy = std::exchange(copy_, QString())] { return check::checkText(copy); }));
+      [copy = std::exchange(copy_, QString()), resolver = PackService::instance().resolver()] {
+        return check::checkText(copy, resolver.get());
+      }));
 }
 
 void ScriptEdit::checkFinished() {

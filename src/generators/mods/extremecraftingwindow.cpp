@@ -26,14 +26,16 @@ FormDeclaration buildExtremeCraftingForm() {
   for (int n = 1; n <= kGridSide * kGridSide; ++n) {
     const int row = (n - 1) / kGridSide;
     const int column = (n - 1) % kGridSide;
-    ControlDeclaration slot = edit("", "null", 32 + 96 * column, 72 + 40 * row, 88, 32);
+    // The slots take whole brackets, as the hint above them says.
+    ControlDeclaration slot = edit("", "null", 32 + 96 * column, 72 + 40 * row, 88, 32)
+                                  .takes(kIdItem | kIdOre, IdForm::Bracketed);
     slot.name = slotName(n);
     declaration.controls.push_back(std::move(slot));
   }
   declaration.controls.push_back(label("标签9", "合成↓(这里不需要填\"<>\")", 356, 440, 216, 24));
   declaration.controls.push_back(button("修改工作台配方7", "完成并导出为zs文件", 32, 464, 256, 40));
   declaration.controls.push_back(label("标签7", "数量", 461, 471, 104, 24));
-  declaration.controls.push_back(edit("编辑框92", "必填", 320, 472, 136, 24));
+  declaration.controls.push_back(edit("编辑框92", "必填", 320, 472, 136, 24).takes(kIdItem));
   declaration.controls.push_back(edit("编辑框91", "1", 573, 471, 136, 24));
   declaration.controls.push_back(button("修改工作台配方1", "添加合成", 736, 464, 160, 40));
   declaration.controls.push_back(
