@@ -324,6 +324,11 @@ class Checker : public QObject {
     QCOMPARE(r.code, 2);
     QVERIFY(r.err.contains("folder/missing.zs"));
 
+    // Something that is there but is no file to read (a device) is named as such.
+    r = runCheck({"--check", "/dev/null"});
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains("不是普通文件"), qPrintable(r.err));
+
     for (const QStringList& wrong :
          {QStringList{"--check"}, QStringList{"--check", "--bogus", "x"}, QStringList{"folder"}}) {
       r = runCheck(wrong);
