@@ -165,6 +165,14 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
       for (const ScriptFile& f : loadOrder(path)) targets.push_back({base + f.relative, f.path});
     } else if (info.isFile()) {
       targets.push_back({path, path});
+    } else if (info.exists()) {
+      // A pipe or a device: reading it could block or never end.
+      err << "tessaform: "
+          << QCoreApplication::translate("CommandLine",
+                                         "读不了「%1」：这不是普通文件，也不是文件夹")
+                 .arg(path)
+          << '\n';
+      unreadable = true;
     } else {
       err << "tessaform: "
           << QCoreApplication::translate("CommandLine", "读不了「%1」：没有这个文件或文件夹")
