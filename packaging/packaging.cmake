@@ -16,6 +16,8 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/${TESSAFORM_DESKTOP_ID}.metainfo.xml.in
 install(TARGETS tessaform RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${TESSAFORM_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TESSAFORM_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The licence, in Debian's machine-readable copyright format.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaform)
 
 # assets/icons/tessaform-<size>.png, drawn by scripts/draw_assets.sh, is the icon theme's
 # <size>x<size> icon.
@@ -50,14 +52,20 @@ endif()
 set(CPACK_PACKAGE_NAME tessaform)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tessaform developers")
-set(CPACK_PACKAGE_CONTACT "Tessaform developers <dev@tessaform.local>" CACHE STRING
-    "Maintainer of the .deb package")
+set(TESSAFORM_CONTACT "Tessaform developers <tessaform@users.noreply.github.com>")
+set(CPACK_PACKAGE_CONTACT "${TESSAFORM_CONTACT}" CACHE STRING "Maintainer of the .deb package")
+# A build folder configured before the contact was real keeps the old placeholder in its cache.
+if(CPACK_PACKAGE_CONTACT STREQUAL "Tessaform developers <dev@tessaform.local>")
+  set(CPACK_PACKAGE_CONTACT "${TESSAFORM_CONTACT}" CACHE STRING "Maintainer of the .deb package"
+      FORCE)
+endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "writes CraftTweaker scripts for Minecraft modpacks")
 set(CPACK_PACKAGE_DESCRIPTION
     "Tessaform writes CraftTweaker scripts (ZenScript, .zs files) for Minecraft modpacks without
 typing script syntax. Each window targets one machine or mod: type the ids, press a button,
 and the finished script lines are collected; the export window writes them to a file.
-The interface is in Simplified Chinese.")
+The interface is in Simplified Chinese, or in English on a desktop in another language.
+Licensed under the MIT licence.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -67,9 +75,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps names the libraries the program links to (the Qt 6 Widgets, Gui and Core
 # libraries and the C and C++ runtime) with the versions their symbols need; the Qt platform
 # plugins (xcb, wayland) are loaded at run time, where no linker sees them, so they are named
-# here. packaging/cpack-options.cmake stops the packaging when dpkg-shlibdeps is missing.
+# here, and so are Qt's own translations (message-box buttons, the file dialog, context menus in
+# the interface's language), loaded from /usr/share/qt6/translations.
+# packaging/cpack-options.cmake stops the packaging when dpkg-shlibdeps is missing.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-options.cmake)
 # The interface is Chinese: a font with Chinese characters.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk | fonts-droid-fallback")

@@ -1,6 +1,7 @@
 // MainWindow: the program's hub. Each button opens one window modally over it; "沉浸工程"
 // only shows a notice. The creation step greets the user on New Year's Day.
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "forms/values.h"
@@ -67,13 +68,15 @@ constexpr Navigation kNavigation[] = {
 void greet(FormWindow& f) {
   const QDate today = platform().today();
   values().todayMonthDay = QString::asprintf("%02d%02d", today.month(), today.day());
-  if (values().todayMonthDay == QLatin1String("0101")) message(&f, QStringLiteral("新年快乐！"));
+  if (values().todayMonthDay == QLatin1String("0101"))
+    message(&f, QCoreApplication::translate("MainWindow", "新年快乐！"));
 }
 
 void setupMain(FormWindow& f) {
   connectNavigation(f, kNavigation);
   f.onClick("修改工作台配方16", [&f] {
-    message(&f, QStringLiteral("该功能仍在编写，请等待下次更新"), kMessageWarning);
+    message(&f, QCoreApplication::translate("MainWindow", "该功能仍在编写，请等待下次更新"),
+            kMessageWarning);
   });
   // The greeting is shown once the window is on screen.
   QTimer::singleShot(0, &f, [&f] { greet(f); });

@@ -1,5 +1,6 @@
 #include "ui/platform.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRandomGenerator>
@@ -31,7 +32,9 @@ Platform& platform() {
 void setPlatform(Platform* p) { installed() = p; }
 
 void message(QWidget* parent, const QString& text, int flags, const QString& title) {
-  platform().showMessage(parent, text, flags, title.isEmpty() ? QStringLiteral("信息：") : title);
+  platform().showMessage(
+      parent, text, flags,
+      title.isEmpty() ? QCoreApplication::translate("Message", "信息：") : title);
 }
 
 void QtPlatform::showMessage(QWidget* parent, const QString& text, int flags,
