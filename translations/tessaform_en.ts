@@ -32,7 +32,7 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     <name>Ae2Window</name>
     <message>
         <source>石英磨具删除配方</source>
-        <translation>Remove grindstone recipe</translation>
+        <translation>Remove grindstone</translation>
     </message>
     <message>
         <source>增加压印器配方</source>
@@ -44,7 +44,7 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     </message>
     <message>
         <source>删除压印器配方</source>
-        <translation>Remove inscriber recipe</translation>
+        <translation>Remove inscriber</translation>
     </message>
     <message>
         <source>物品id</source>
@@ -284,11 +284,11 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>合成↓(这里不需要填&quot;&lt;&gt;&quot;)</source>
-        <translation>Recipe↓ (no &quot;&lt;&gt;&quot; needed here)</translation>
+        <translation>Recipe↓ (no &quot;&lt;&gt;&quot; here)</translation>
     </message>
     <message>
         <source>合成名称（必填）</source>
-        <translation>Name (required)</translation>
+        <translation>Recipe name</translation>
     </message>
     <message>
         <source>必填</source>
@@ -451,7 +451,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>合成↓(这里不需要填&quot;&lt;&gt;&quot;)</source>
-        <translation>Recipe↓ (no &quot;&lt;&gt;&quot; needed here)</translation>
+        <translation>Recipe↓ (no &quot;&lt;&gt;&quot; here)</translation>
     </message>
     <message>
         <source>完成并导出为zs文件</source>
@@ -493,7 +493,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>删除熔炉配方</source>
-        <translation>Remove furnace recipe</translation>
+        <translation>Remove recipe</translation>
     </message>
     <message>
         <source>删除所有以input为输入的output配方</source>
@@ -505,7 +505,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>添加熔炉配方</source>
-        <translation>Add furnace recipe</translation>
+        <translation>Add recipe</translation>
     </message>
     <message>
         <source>给予经验</source>
@@ -552,7 +552,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>添加合成原料（至多10个！）</source>
-        <translation>Ingredient (10 at most!)</translation>
+        <translation>Ingredient (max 10!)</translation>
     </message>
     <message>
         <source>添加中间</source>
@@ -568,7 +568,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>添加合成导入（至多1个！）</source>
-        <translation>Catalyst (1 at most!)</translation>
+        <translation>Catalyst (max 1!)</translation>
     </message>
     <message>
         <source>添加</source>
@@ -576,7 +576,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>添加合成导出（至多1个！）</source>
-        <translation>Result (1 at most!)</translation>
+        <translation>Result (max 1!)</translation>
     </message>
     <message>
         <source>添加合成能量需求（RF）</source>
@@ -602,7 +602,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>模式（必选）(结尾只能有一个！)</source>
-        <translation>Position (required; only one Last!)</translation>
+        <translation>Position (one Last only!)</translation>
     </message>
     <message>
         <source>中间</source>
@@ -712,7 +712,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>合成↓(这里不需要填&quot;&lt;&gt;&quot;)</source>
-        <translation>Recipe↓ (no &quot;&lt;&gt;&quot; needed here)</translation>
+        <translation>Recipe↓ (no &quot;&lt;&gt;&quot; here)</translation>
     </message>
     <message>
         <source>必填</source>
@@ -724,7 +724,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>限制合成这个物品</source>
-        <translation>Restrict crafting this item</translation>
+        <translation>Restrict item crafting</translation>
     </message>
     <message>
         <source>物品ID</source>
@@ -773,7 +773,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>旧液体</source>
-        <translation>Old fluid</translation>
+        <translation>Fluid</translation>
     </message>
     <message>
         <source>物品</source>
@@ -785,7 +785,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>把a材料仍入液体中，得到新的液体</source>
-        <translation>Throw the item into the fluid to get a new fluid</translation>
+        <translation>Item into fluid → new fluid</translation>
     </message>
     <message>
         <source>创建</source>
@@ -793,7 +793,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>新液体</source>
-        <translation>New fluid</translation>
+        <translation>Result</translation>
     </message>
     <message>
         <source>省略模组名前缀，minecaft：water变成water</source>
@@ -809,11 +809,11 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>把a材料仍入液体中，得到新的物品</source>
-        <translation>Throw the item into the fluid to get a new item</translation>
+        <translation>Item into fluid → new item</translation>
     </message>
     <message>
         <source>新物品</source>
-        <translation>New item</translation>
+        <translation>Result</translation>
     </message>
     <message>
         <source>→爆炸→</source>
@@ -907,7 +907,7 @@ mod&apos;s recipes</translation>
     <message>
         <source>导出为zs脚本<byte value="xd"/>
 </source>
-        <translation>Export .zs script<byte value="xd"/>
+        <translation>Export script<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -991,7 +991,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>化学压射室</source>
-        <translation>Chemical Injection Chamber</translation>
+        <translation>Injection Chamber</translation>
     </message>
     <message>
         <source>打开终端查看代码</source>
@@ -1039,11 +1039,11 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>加压反应室</source>
-        <translation>Pressurized Reaction Chamber</translation>
+        <translation>Reaction Chamber</translation>
     </message>
     <message>
         <source>太阳能中子活化器</source>
-        <translation>Solar Neutron Activator</translation>
+        <translation>Neutron Activator</translation>
     </message>
     <message>
         <source>热力蒸馏塔</source>
@@ -1058,7 +1058,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>化学结晶器魔改</source>
-        <translation>Add crystallizer recipe</translation>
+        <translation>Crystallizer: add</translation>
     </message>
     <message>
         <source>输入（省略模组名前缀，minecaft：water变成water）</source>
@@ -1070,15 +1070,15 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>删除配方-化学结晶器</source>
-        <translation>Remove crystallizer recipe</translation>
+        <translation>Crystallizer: remove</translation>
     </message>
     <message>
         <source>删除所有配方-化学结晶器</source>
-        <translation>Remove all crystallizer recipes</translation>
+        <translation>Crystallizer: remove all</translation>
     </message>
     <message>
         <source>化学溶解室魔改</source>
-        <translation>Add dissolution recipe</translation>
+        <translation>Dissolution: add</translation>
     </message>
     <message>
         <source>输入</source>
@@ -1090,23 +1090,23 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>删除配方-化学溶解室</source>
-        <translation>Remove dissolution recipe</translation>
+        <translation>Dissolution: remove</translation>
     </message>
     <message>
         <source>删除所有配方-化学溶解室</source>
-        <translation>Remove all dissolution recipes</translation>
+        <translation>Dissolution: remove all</translation>
     </message>
     <message>
         <source>化学灌注器魔改</source>
-        <translation>Add chemical infuser recipe</translation>
+        <translation>Chem. Infuser: add</translation>
     </message>
     <message>
         <source>删除配方-化学灌注器</source>
-        <translation>Remove chemical infuser recipe</translation>
+        <translation>Chem. Infuser: remove</translation>
     </message>
     <message>
         <source>删除所有配方-化学灌注器</source>
-        <translation>Remove all chemical infuser recipes</translation>
+        <translation>Chem. Infuser: remove all</translation>
     </message>
     <message>
         <source>打开终端查看代码</source>
@@ -1136,11 +1136,11 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>新的组名称（必填，英文）</source>
-        <translation>New group name (required, English)</translation>
+        <translation>Group (English)</translation>
     </message>
     <message>
         <source>概率(生成该种怪物)</source>
-        <translation>Chance (of this mob spawning)</translation>
+        <translation>Spawn chance</translation>
     </message>
     <message>
         <source>创造</source>
@@ -1152,7 +1152,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>该模块需要ArmoreableMobs</source>
-        <translation>Needs the ArmoreableMobs mod</translation>
+        <translation>Needs ArmoreableMobs</translation>
     </message>
     <message>
         <source>头盔</source>
@@ -1160,7 +1160,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>概率</source>
-        <translation>Chance</translation>
+        <translation>Odds</translation>
     </message>
     <message>
         <source>胸甲</source>
@@ -1211,7 +1211,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>创建合成起始代码（请填写完前两行后再点击，务必点击此按钮后再继续生成）</source>
-        <translation>Start the recipe (fill in the first two rows, then press this before anything else)</translation>
+        <translation>Start recipe (fill in the first two rows; press this first)</translation>
     </message>
     <message>
         <source>能量设定</source>
@@ -1239,17 +1239,16 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>物品损耗概率</source>
-        <translation>Use chance</translation>
+        <translation>Chance</translation>
     </message>
     <message>
         <source>增加物品输出<byte value="xd"/>
 </source>
-        <translation>Add item output<byte value="xd"/>
-</translation>
+        <translation>Add item output</translation>
     </message>
     <message>
         <source>流体输入输出只需填写该流体的英文名（minecraft:water变为water）</source>
-        <translation>Fluid inputs and outputs need only the fluid&apos;s name (minecraft:water becomes water)</translation>
+        <translation>Fluids need only their name (minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>增加流体输入</source>
@@ -1258,8 +1257,7 @@ mod&apos;s recipes</translation>
     <message>
         <source>增加流体输出<byte value="xd"/>
 </source>
-        <translation>Add fluid output<byte value="xd"/>
-</translation>
+        <translation>Add fluid output</translation>
     </message>
     <message>
         <source>清空</source>
@@ -1290,7 +1288,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>耗电（rf）</source>
-        <translation>Energy (RF)</translation>
+        <translation>RF used</translation>
     </message>
     <message>
         <source>输入（流体）（省略模组名前缀，minecaft：water变成water）</source>
@@ -1298,7 +1296,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>时间（tick）</source>
-        <translation>Time (ticks)</translation>
+        <translation>Ticks</translation>
     </message>
     <message>
         <source>输出（省略模组名前缀，minecaft：water变成water）</source>
@@ -1356,7 +1354,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>耗电（rf）</source>
-        <translation>Energy (RF)</translation>
+        <translation>RF used</translation>
     </message>
     <message>
         <source>添加电解分离器配方</source>
@@ -1436,7 +1434,7 @@ mod&apos;s recipes</translation>
     <name>TreeTweakerWindow</name>
     <message>
         <source>新的树名称（英文）</source>
-        <translation>New tree name (English)</translation>
+        <translation>Tree name (English)</translation>
     </message>
     <message>
         <source>创造</source>
@@ -1460,31 +1458,31 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>树干的方块(默认木头)</source>
-        <translation>Trunk block (default: log)</translation>
+        <translation>Trunk (default: log)</translation>
     </message>
     <message>
         <source>树叶的方块（默认树叶）</source>
-        <translation>Leaf block (default: leaves)</translation>
+        <translation>Leaf block (default)</translation>
     </message>
     <message>
         <source>树的最小高度（默认5）</source>
-        <translation>Minimum height (default 5)</translation>
+        <translation>Min height (def. 5)</translation>
     </message>
     <message>
         <source>树的生产频率(越小越多)</source>
-        <translation>Frequency (lower: more trees)</translation>
+        <translation>Rarity (lower: more)</translation>
     </message>
     <message>
         <source>只生成在这个生物群系（选填）</source>
-        <translation>Only in this biome (optional)</translation>
+        <translation>Biome (optional)</translation>
     </message>
     <message>
         <source>只生成在这个方块上面（选填）</source>
-        <translation>Only on this block (optional)</translation>
+        <translation>Ground block (optional)</translation>
     </message>
     <message>
         <source>只生成在这个维度（选填）</source>
-        <translation>Only in this dimension (optional)</translation>
+        <translation>Dimension (optional)</translation>
     </message>
     <message>
         <source>(全部填写完后再点)完成并导出为zs文件</source>
