@@ -60,12 +60,13 @@ if(CPACK_PACKAGE_CONTACT STREQUAL "Tessaform developers <dev@tessaform.local>")
       FORCE)
 endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "writes CraftTweaker scripts for Minecraft modpacks")
+# Lines of at most 80 characters, as Debian's tools want them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tessaform writes CraftTweaker scripts (ZenScript, .zs files) for Minecraft modpacks without
-typing script syntax. Each window targets one machine or mod: type the ids, press a button,
-and the finished script lines are collected; the export window writes them to a file.
-The interface is in Simplified Chinese, or in English on a desktop in another language.
-Licensed under the MIT licence.")
+    "Tessaform writes CraftTweaker scripts (ZenScript, .zs files) for Minecraft
+modpacks without typing script syntax. Each window targets one machine or mod:
+type the ids, press a button, and the finished script lines are collected; the
+export window writes them to a file. The interface is in Simplified Chinese, or
+in English on a desktop in another language. Licensed under the MIT licence.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -97,6 +97,9 @@ QStringList pressesIn(const QString& language, const QString& window, const QStr
                       QStringList* messages) {
   useLanguage(language);
   test::Harness h;
+  // A typed file name is relative to the working folder: the test's own.
+  const QString workingFolder = QDir::currentPath();
+  QDir::setCurrent(h.dir.path());
   for (int i = 0; i < 8; ++i) h.fake.fileAnswers << h.path(QStringLiteral("out.zs"));
   values().exportBuffer = "exported\r\n";
   std::unique_ptr<FormWindow> f = test::open(window);
@@ -121,6 +124,8 @@ QStringList pressesIn(const QString& language, const QString& window, const QStr
   for (const FakePlatform::Message& m : h.fake.messages)
     *messages << withoutPaths(m.title) << withoutPaths(m.text);
   *messages << h.fake.filters;
+  f.reset();
+  QDir::setCurrent(workingFolder);
   return presses;
 }
 
