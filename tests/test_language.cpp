@@ -239,6 +239,9 @@ class Language : public QObject {
       if (!a->isSeparator()) entries << a->text();
     QVERIFY(!entries.isEmpty());
     for (const QString& entry : entries) QCOMPARE(hasChinese(entry), chineseMenu);
+    // Qt's own file dialog (the one the program shows where the desktop has none of its own).
+    for (const char* text : {"Look in:", "File &name:", "Files of type:"})
+      QCOMPARE(hasChinese(QCoreApplication::translate("QFileDialog", text)), chineseMenu);
   }
 
   void everyWindowInEnglish_data() {
@@ -262,6 +265,52 @@ class Language : public QObject {
     }
     for (const FakePlatform::Message& m : h.fake.messages)
       QVERIFY2(!hasChinese(m.title + m.text), qPrintable(m.text));
+  }
+
+  // What is shown is translated; what the handle reads and writes stays as declared.
+  void handleKeepsDeclaredTexts_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("declared");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("edit box's initial text") << "CraftingWindow"
+                                             << "编辑框13"
+                                             << "必填"
+                                             << "required";
+    QTest::newRow("editable combo") << "FurnaceWindow"
+                                    << "组合框1"
+                                    << "删除所有Output的熔炉配方"
+                                    << "Remove all recipes of Output";
+    QTest::newRow("drop-down list") << "FusionRecipeWindow"
+                                    << "组合框2"
+                                    << "结尾"
+                                    << "Last";
+  }
+
+  void handleKeepsDeclaredTexts() {
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, declared);
+    QFETCH(QString, shown);
+    QVERIFY(useLanguage(QStringLiteral("en")));
+    test::Harness h;
+    std::unique_ptr<FormWindow> f = test::open(window);
+    QWidget* w = f->control(box);
+    const auto showing = [w] {
+      if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+      return qobject_cast<QComboBox*>(w)->currentText();
+    };
+    if (qobject_cast<QComboBox*>(w)) f->setText(box, declared);
+    QCOMPARE(showing(), shown);
+    QCOMPARE(f->text(box), declared);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+      f->append(box, QStringLiteral("1"));
+      QCOMPARE(f->text(box), declared + u'1');
+      // Typed by the user, the translation is the user's text.
+      e->clear();
+      QTest::keyClicks(e, shown);
+      QCOMPARE(f->text(box), shown);
+    }
   }
 
   // The file dialogs' filters: the label translated, the pattern as declared.

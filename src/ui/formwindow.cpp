@@ -298,8 +298,9 @@ void FormWindow::append(const QString& name, const QString& text) {
     return;
   }
   if (c.kind == ControlKind::Edit) {
+    // From the box's text as the handle reads it: a translated initial text is its declared one.
     auto* e = static_cast<QLineEdit*>(control(name));
-    e->setText(e->text() + text);
+    e->setText(this->text(name) + text);
     return;
   }
   qFatal("%s: cannot append to %s", qPrintable(declaration_.windowName), qPrintable(name));

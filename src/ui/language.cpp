@@ -1,6 +1,7 @@
 #include "ui/language.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -30,7 +31,10 @@ void remove(std::unique_ptr<QTranslator>& translator) {
 // Loads the file and installs it; false when it cannot be loaded.
 bool install(std::unique_ptr<QTranslator>& slot, const QString& file, const QString& folder) {
   auto translator = std::make_unique<QTranslator>();
-  if (!translator->load(file, folder)) return false;
+  if (!translator->load(file, folder)) {
+    qWarning("The translation %s is missing in %s", qPrintable(file), qPrintable(folder));
+    return false;
+  }
   QCoreApplication::installTranslator(translator.get());
   slot = std::move(translator);
   return true;
@@ -57,9 +61,9 @@ bool useLanguage(const QString& language) {
     complete =
         install(state.program, QStringLiteral("tessaform_") + language, QStringLiteral(":/i18n"));
   // Qt's own texts are English; other languages take Debian's translations of them.
-  const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (!install(state.qt, QStringLiteral("qtbase_") + language, qtFolder) &&
-      language != QLatin1String("en"))
+  if (language != QLatin1String("en") &&
+      !install(state.qt, QStringLiteral("qtbase_") + language,
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     complete = false;
   return complete;
 }
