@@ -5,7 +5,8 @@ include(GNUInstallDirs)
 # The desktop entry's and AppStream component's id; src/app/windowicon.h gives the program's
 # windows the same id, by which desktop shells match them with the entry and its icon.
 set(TESSAFORM_DESKTOP_ID io.github.tessaform.Tessaform)
-# The date of the release that PROJECT_VERSION names; set it together with the version.
+# The date of the release that PROJECT_VERSION names; set it together with the version, and add
+# the release to packaging/changelog (the .deb's changelog) and packaging/tessaform.1.
 set(TESSAFORM_RELEASE_DATE 2026-12-11)
 
 set(TESSAFORM_DESKTOP_FILE ${CMAKE_CURRENT_LIST_DIR}/${TESSAFORM_DESKTOP_ID}.desktop)
@@ -16,8 +17,18 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/${TESSAFORM_DESKTOP_ID}.metainfo.xml.in
 install(TARGETS tessaform RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${TESSAFORM_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TESSAFORM_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-# The licence, in Debian's machine-readable copyright format.
+# The licence, in Debian's machine-readable copyright format, the package's changelog and the
+# manual page, compressed as Debian wants them (gzip -9n: no name, no time stamp).
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaform)
+find_program(TESSAFORM_GZIP gzip REQUIRED)
+foreach(doc changelog tessaform.1)
+  execute_process(COMMAND ${TESSAFORM_GZIP} -9n -c ${CMAKE_CURRENT_LIST_DIR}/${doc}
+                  OUTPUT_FILE ${CMAKE_BINARY_DIR}/${doc}.gz COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${CMAKE_CURRENT_LIST_DIR}/changelog ${CMAKE_CURRENT_LIST_DIR}/tessaform.1)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaform)
+install(FILES ${CMAKE_BINARY_DIR}/tessaform.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # assets/icons/tessaform-<size>.png, drawn by scripts/draw_assets.sh, is the icon theme's
 # <size>x<size> icon.
@@ -45,6 +56,17 @@ if(TESSAFORM_TESTS)
   find_program(PYTHON3 python3)
   if(PYTHON3)
     add_test(NAME drawn_assets COMMAND ${CMAKE_SOURCE_DIR}/scripts/draw_assets.sh --check)
+  endif()
+  # The .deb as lintian sees it (its licence, changelog and manual page among the rest); not for
+  # sanitizer builds, whose program is no package's.
+  find_program(LINTIAN lintian)
+  find_program(TESSAFORM_DPKG_SHLIBDEPS dpkg-shlibdeps)
+  if(LINTIAN AND TESSAFORM_DPKG_SHLIBDEPS AND NOT TESSAFORM_SANITIZE)
+    add_test(NAME deb_lintian
+             COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DCPACK=${CMAKE_CPACK_COMMAND}
+                     -DLINTIAN=${LINTIAN} -P ${CMAKE_CURRENT_LIST_DIR}/lintian-check.cmake)
+  else()
+    message(STATUS "lintian or dpkg-shlibdeps not found (lintian, dpkg-dev): .deb unchecked")
   endif()
 endif()
 

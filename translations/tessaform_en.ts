@@ -641,7 +641,7 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>导入阶段</source>
-        <translation>Import stages</translation>
+        <translation>Import stage script</translation>
     </message>
     <message>
         <source>完成并导出为zs文件</source>
@@ -690,7 +690,7 @@ The batch import stored %2 ids; only %3 were found and written. Please batch imp
     </message>
     <message>
         <source>导入阶段</source>
-        <translation>Import stages</translation>
+        <translation>Import stage script</translation>
     </message>
     <message>
         <source>添加阶段</source>
