@@ -23,12 +23,12 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DA
 find_program(TESSAFORM_GZIP gzip REQUIRED)
 foreach(doc changelog tessaform.1)
   execute_process(COMMAND ${TESSAFORM_GZIP} -9n -c ${CMAKE_CURRENT_LIST_DIR}/${doc}
-                  OUTPUT_FILE ${CMAKE_BINARY_DIR}/${doc}.gz COMMAND_ERROR_IS_FATAL ANY)
+                  OUTPUT_FILE ${PROJECT_BINARY_DIR}/${doc}.gz COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              ${CMAKE_CURRENT_LIST_DIR}/changelog ${CMAKE_CURRENT_LIST_DIR}/tessaform.1)
-install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaform)
-install(FILES ${CMAKE_BINARY_DIR}/tessaform.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaform)
+install(FILES ${PROJECT_BINARY_DIR}/tessaform.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # assets/icons/tessaform-<size>.png, drawn by scripts/draw_assets.sh, is the icon theme's
 # <size>x<size> icon.
@@ -63,7 +63,7 @@ if(TESSAFORM_TESTS)
   find_program(TESSAFORM_DPKG_SHLIBDEPS dpkg-shlibdeps)
   if(LINTIAN AND TESSAFORM_DPKG_SHLIBDEPS AND NOT TESSAFORM_SANITIZE)
     add_test(NAME deb_lintian
-             COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DCPACK=${CMAKE_CPACK_COMMAND}
+             COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DCPACK=${CMAKE_CPACK_COMMAND}
                      -DLINTIAN=${LINTIAN} -P ${CMAKE_CURRENT_LIST_DIR}/lintian-check.cmake)
   else()
     message(STATUS "lintian or dpkg-shlibdeps not found (lintian, dpkg-dev): .deb unchecked")
