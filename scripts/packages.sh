@@ -15,5 +15,9 @@ ensure_packages() {
 # What building Tessaform needs; desktop-file-utils and appstream check the desktop entry and
 # the AppStream metainfo in the test command, python3 that the committed icons match their
 # drawing; fonts-noto-cjk shows the Chinese captions (and the tests measure them in it).
+# qt6-tools-dev and qt6-l10n-tools compile the translations (lupdate, lrelease);
+# qt6-translations-l10n holds Qt's own texts in Chinese, which the program loads at run time;
+# dpkg-dev and lintian make and check the .deb in the test command.
 TESSAFORM_BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev
-  desktop-file-utils appstream python3 fonts-noto-cjk)
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n desktop-file-utils appstream python3
+  dpkg-dev lintian fonts-noto-cjk)

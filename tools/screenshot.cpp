@@ -13,12 +13,14 @@
 #include "app/windowicon.h"
 #include "ui/fakeplatform.h"
 #include "ui/formwindow.h"
+#include "ui/language.h"
 #include "ui/registry.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("tessaform"));
   tf::setProgramIdentity();
+  tf::useSystemLanguage();  // as the program does: LANG and the other locale variables decide
   QTextStream err(stderr);
 
   const QStringList args = QApplication::arguments();

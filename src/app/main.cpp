@@ -5,6 +5,7 @@
 #include "forms/values.h"
 #include "pack/packcommand.h"
 #include "ui/formwindow.h"
+#include "ui/language.h"
 #include "ui/packservice.h"
 #include "ui/registry.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("tessaform"));
   QApplication::setApplicationName(QStringLiteral("tessaform"));
   tf::setProgramIdentity();
+  tf::useSystemLanguage();           // Chinese on a Chinese desktop, English elsewhere
   qAddPostRoutine(tf::resetValues);  // exit clean-up: release every program-wide value
 
   std::unique_ptr<tf::FormWindow> mainWindow = tf::buildWindow(QStringLiteral("MainWindow"));

@@ -78,7 +78,8 @@ constexpr Navigation kNavigation[] = {
 void greet(FormWindow& f) {
   const QDate today = platform().today();
   values().todayMonthDay = QString::asprintf("%02d%02d", today.month(), today.day());
-  if (values().todayMonthDay == QLatin1String("0101")) message(&f, QStringLiteral("新年快乐！"));
+  if (values().todayMonthDay == QLatin1String("0101"))
+    message(&f, QCoreApplication::translate("MainWindow", "新年快乐！"));
 }
 
 // A program-wide text that an export writes, whether it holds text no successful export has
@@ -143,7 +144,8 @@ void setupMain(FormWindow& f) {
   connectNavigation(f, kNavigation);
   f.setCloseGuard([&f] { return mayQuit(f); });
   f.onClick("修改工作台配方16", [&f] {
-    message(&f, QStringLiteral("该功能仍在编写，请等待下次更新"), kMessageWarning);
+    message(&f, QCoreApplication::translate("MainWindow", "该功能仍在编写，请等待下次更新"),
+            kMessageWarning);
   });
   // The greeting is shown once the window is on screen.
   QTimer::singleShot(0, &f, [&f] { greet(f); });

@@ -1,6 +1,8 @@
 // BatchImportWindow: stores a pasted list of ids, one per line, for the batch rows of the
 // stage windows: in BatchList, its line count in BatchCount, and in the list file.
 
+#include <QCoreApplication>
+
 #include "forms/listfile.h"
 #include "forms/text.h"
 #include "forms/values.h"
@@ -32,13 +34,14 @@ void store(FormWindow& f) {
   const QString failure = writeListFile(list);
   if (!failure.isEmpty()) {
     message(&f,
-            QStringLiteral("列表没有写入：") + listFilePath() + QStringLiteral("\r\n") + failure,
+            QCoreApplication::translate("BatchImportWindow", "列表没有写入：%1\r\n%2")
+                .arg(listFilePath(), failure),
             kMessageWarning);
     return;
   }
   values().batchList = list;
   values().batchCount = numberToText(countLines(list));
-  message(&f, QStringLiteral("写入完毕！"));
+  message(&f, QCoreApplication::translate("BatchImportWindow", "写入完毕！"));
 }
 
 void setupBatch(FormWindow& f) {

@@ -1,6 +1,8 @@
 // ExportWindow and JsonExportWindow: write ExportBuffer to a file the user names. One family:
 // the two differ only in their declarations, suffix and what they remember of the path.
 
+#include <QCoreApplication>
+
 #include "export/writequestion.h"
 #include "forms/files.h"
 #include "forms/text.h"
@@ -70,13 +72,14 @@ void write(FormWindow& f) {
   const QString failure = problem.isEmpty() ? writeWholeFile(path, values().exportBuffer) : problem;
   if (!failure.isEmpty()) {
     f.setProgress("进度条1", 0);
-    message(&f, QStringLiteral("写入失败：") + path + QStringLiteral("\r\n") + failure,
+    message(&f,
+            QCoreApplication::translate("ExportWindow", "写入失败：%1\r\n%2").arg(path, failure),
             kMessageWarning);
     return;
   }
   f.setProgress("进度条1", 100);
   values().exportBufferWritten = values().exportBuffer;
-  message(&f, QStringLiteral("写入完成！"));
+  message(&f, QCoreApplication::translate("ExportWindow", "写入完成！"));
 }
 
 void setupFamily(FormWindow& f, const ExportKind& kind) {

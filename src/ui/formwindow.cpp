@@ -23,6 +23,7 @@
 #include "ui/dialogfolder.h"
 #include "ui/focusorder.h"
 #include "ui/idassist.h"
+#include "ui/language.h"
 #include "ui/platform.h"
 #include "ui/screenfit.h"
 #include "ui/scriptedit.h"
@@ -112,6 +113,13 @@ int layer(const ControlDeclaration& c) {
   return -1;
 }
 
+// A file dialog's filter "label|pattern" as shown: the label translated, the pattern as declared.
+QString shownFilter(const QString& windowName, const QString& filter) {
+  const qsizetype bar = filter.indexOf(u'|');
+  if (bar < 0) return shownText(windowName, filter);
+  return shownText(windowName, filter.left(bar)) + filter.mid(bar);
+}
+
 }  // namespace
 
 FormWindow::FormWindow(const FormDeclaration& declaration, QWidget* parent)
@@ -120,7 +128,7 @@ FormWindow::FormWindow(const FormDeclaration& declaration, QWidget* parent)
   // desktops list and can minimise, not a dialog.
   if (parent == nullptr) setWindowFlags(Qt::Window);
   setObjectName(declaration_.windowName);
-  setWindowTitle(declaration_.title);
+  setWindowTitle(shownText(declaration_.windowName, declaration_.title));
   setFixedSize(declaration_.width, declaration_.height);
   move(50, 50);
   build();
@@ -138,16 +146,19 @@ void FormWindow::build() {
              qPrintable(c.name));
     controlIndex_.insert(c.name, i);
     QWidget* w = nullptr;
+    // Captions, items and hints show their translation; the handle keeps reading and writing
+    // the declared texts, so that the scripts do not depend on the interface language.
+    const QString shown = shownText(declaration_.windowName, c.text);
     switch (c.kind) {
       case ControlKind::Label: {
-        auto* l = new CaptionLabel(c.text, this);
+        auto* l = new CaptionLabel(shown, this);
         // A label never takes a click meant for a control it lies across.
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         w = l;
         break;
       }
       case ControlKind::Button: {
-        auto* b = new CaptionButton(c.text, this);
+        auto* b = new CaptionButton(shown, this);
         // Enter in an edit box must not press a button.
         b->setAutoDefault(false);
         b->setDefault(false);
@@ -157,7 +168,7 @@ void FormWindow::build() {
       case ControlKind::Edit: {
         auto* e = new QLineEdit(this);
         e->setMaxLength(std::numeric_limits<int>::max());  // no length limit (Qt's is 32767)
-        e->setText(c.text);
+        e->setText(shown);
         e->setCursorPosition(0);
         whiteBoxBlackText(e);
         attachIdAssist(e, e, c.id);
@@ -191,7 +202,8 @@ void FormWindow::build() {
       case ControlKind::Combo:
       case ControlKind::ComboList: {
         auto* cb = new QComboBox(this);
-        cb->addItems(c.items);
+        for (const QString& item : c.items)
+          cb->addItem(shownText(declaration_.windowName, item), item);
         if (c.kind == ControlKind::Combo) {
           cb->setEditable(true);
           cb->setInsertPolicy(QComboBox::NoInsert);
@@ -202,7 +214,7 @@ void FormWindow::build() {
         w = cb;
         break;
       }
-      case ControlKind::Check: w = new QCheckBox(c.text, this); break;
+      case ControlKind::Check: w = new QCheckBox(shown, this); break;
       case ControlKind::Progress: {
         auto* p = new QProgressBar(this);
         p->setRange(0, 100);
@@ -255,7 +267,14 @@ QWidget* FormWindow::control(const QString& name) const {
 QString FormWindow::text(const QString& name) const {
   const ControlDeclaration& c = controlDeclaration(name);
   switch (c.kind) {
-    case ControlKind::Edit: return static_cast<QLineEdit*>(control(name))->text();
+    case ControlKind::Edit: {
+      // A box still showing the translation of its declared text, untouched, holds that text.
+      auto* e = static_cast<QLineEdit*>(control(name));
+      if (!c.text.isEmpty() && !e->isModified() && e->text() != c.text &&
+          e->text() == shownText(declaration_.windowName, c.text))
+        return c.text;
+      return e->text();
+    }
     case ControlKind::Memo: {
       // The document's own characters: toPlainText() would turn no-break spaces into blanks and
       // line separators into line breaks. Its paragraph separators are the box's line breaks.
@@ -264,7 +283,15 @@ QString FormWindow::text(const QString& name) const {
       return toCrLf(raw);
     }
     case ControlKind::Combo:
-    case ControlKind::ComboList: return static_cast<QComboBox*>(control(name))->currentText();
+    case ControlKind::ComboList: {
+      // An item shown translated is read as declared; typed text as it is.
+      auto* cb = static_cast<QComboBox*>(control(name));
+      const QString current = cb->currentText();
+      int index = cb->currentIndex();
+      if (index < 0 || cb->itemText(index) != current)
+        index = cb->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
+      return index >= 0 ? cb->itemData(index).toString() : current;
+    }
     default: return c.text;
   }
 }
@@ -277,10 +304,17 @@ void FormWindow::setText(const QString& name, const QString& text) {
       // CR LF is one line break to the document; a lone CR or LF is one too.
       static_cast<QPlainTextEdit*>(control(name))->setPlainText(text);
       return;
-    case ControlKind::Combo: static_cast<QComboBox*>(control(name))->setEditText(text); return;
+    case ControlKind::Combo: {
+      // A declared item shows as its translation.
+      auto* cb = static_cast<QComboBox*>(control(name));
+      const int index = cb->findData(text, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+      cb->setEditText(index >= 0 ? cb->itemText(index) : text);
+      return;
+    }
     case ControlKind::ComboList: {
       auto* cb = static_cast<QComboBox*>(control(name));
-      cb->setCurrentIndex(cb->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+      cb->setCurrentIndex(
+          cb->findData(text, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
       return;
     }
     default:
@@ -301,8 +335,9 @@ void FormWindow::append(const QString& name, const QString& text) {
     return;
   }
   if (c.kind == ControlKind::Edit) {
+    // From the box's text as the handle reads it: a translated initial text is its declared one.
     auto* e = static_cast<QLineEdit*>(control(name));
-    e->setText(e->text() + text);
+    e->setText(this->text(name) + text);
     return;
   }
   qFatal("%s: cannot append to %s", qPrintable(declaration_.windowName), qPrintable(name));
@@ -345,7 +380,8 @@ QString FormWindow::chooseFile(const QString& dialogName) {
     qFatal("%s: %s is not a file dialog", qPrintable(declaration_.windowName),
            qPrintable(dialogName));
   const QString chosen =
-      platform().askFileName(this, c.text.trimmed(), dialogStartFolder(windowName()));
+      platform().askFileName(this, shownFilter(declaration_.windowName, c.text.trimmed()),
+                             dialogStartFolder(windowName()));
   if (!chosen.isEmpty()) {
     dialogFileNames_.insert(dialogName, chosen);
     rememberDialogFolder(windowName(), chosen);

@@ -26,7 +26,9 @@ class FormWindow : public QDialog {
   const ControlDeclaration& controlDeclaration(const QString& name) const;
 
   // An edit box's text (a multi-line box's lines joined with "\r\n"), a combo box's text, or a
-  // label's or button's form caption.
+  // label's or button's form caption. The window shows declared texts in the interface's
+  // language; the handle reads and writes them as declared (a combo item picked, an edit box's
+  // initial text left untouched), so that the scripts are the same in every language.
   QString text(const QString& name) const;
   // Replaces an edit box's text (a combo: its text; a drop-down list: the matching item).
   void setText(const QString& name, const QString& text);

@@ -87,13 +87,17 @@ Platform& platform() {
 void setPlatform(Platform* p) { installed() = p; }
 
 void message(QWidget* parent, const QString& text, int flags, const QString& title) {
-  platform().showMessage(parent, text, flags, title.isEmpty() ? QStringLiteral("信息：") : title);
+  platform().showMessage(
+      parent, text, flags,
+      title.isEmpty() ? QCoreApplication::translate("Message", "信息：") : title);
 }
 
 bool question(QWidget* parent, const QString& text, const QString& accept, const QString& reject,
               const QString& title) {
-  return platform().askQuestion(parent, text, title.isEmpty() ? QStringLiteral("信息：") : title,
-                                {accept, reject}) == 0;
+  return platform().askQuestion(
+             parent, text,
+             title.isEmpty() ? QCoreApplication::translate("Message", "信息：") : title,
+             {accept, reject}) == 0;
 }
 
 void QtPlatform::showMessage(QWidget* parent, const QString& text, int flags,

@@ -49,6 +49,11 @@ bool openWindow(const QString& name, QWidget* parent) {
 
 QStringList registeredWindows() { return entries().keys(); }
 
+const FormDeclaration* windowDeclaration(const QString& name) {
+  const auto it = entries().constFind(name);
+  return it == entries().constEnd() ? nullptr : &it->form();
+}
+
 void connectNavigation(FormWindow& f, std::span<const Navigation> table) {
   for (const Navigation& nav : table) {
     const QString window = QString::fromUtf8(nav.window);

@@ -34,6 +34,10 @@ bool openWindow(const QString& name, QWidget* parent);
 
 QStringList registeredWindows();
 
+// The declaration of the named window, without building it; nullptr for a name that no window
+// has.
+const FormDeclaration* windowDeclaration(const QString& name);
+
 // A button that opens a window modally over the one that holds it.
 struct Navigation {
   const char* button;

@@ -3,6 +3,8 @@
 // record buttons join them into one record of a JSON array in the JSON box, and the export
 // closes the array and hands the box to JsonExportWindow.
 
+#include <QCoreApplication>
+
 #include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
@@ -106,8 +108,10 @@ void removeRecord(FormWindow& f) {
 // Closes the array once: a box whose array is already closed (an earlier export) is not closed
 // again, and a box without records becomes an empty array rather than a lone bracket.
 void finishAndExport(FormWindow& f) {
-  message(&f, QStringLiteral("文件名称必须为CustomFusionRecipes.json！"), kMessageOkCancel,
-          QStringLiteral("提醒"));
+  message(
+      &f,
+      QCoreApplication::translate("FusionRecipeWindow", "文件名称必须为CustomFusionRecipes.json！"),
+      kMessageOkCancel, QCoreApplication::translate("FusionRecipeWindow", "提醒"));
   const QString box = f.text(kJsonBox).trimmed();
   if (box.isEmpty())
     f.append(kJsonBox, QStringLiteral("[\r\n]"));

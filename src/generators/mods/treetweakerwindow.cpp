@@ -2,6 +2,8 @@
 // create button takes the tree's name once and keeps it program-wide; every property line
 // starts from it, and the export closes the script with the tree's register call.
 
+#include <QCoreApplication>
+
 #include "export/handover.h"
 #include "forms/text.h"
 #include "forms/values.h"
@@ -12,9 +14,13 @@
 namespace tf {
 namespace {
 
-const char* const kHint =
+// The hint shown in the type box; translated where it is shown.
+const char* const kHint = QT_TRANSLATE_NOOP(
+    "TreeTweakerWindow",
     "可用类型OAK,LARGE_OAK,JUNGLE,CANOPY,LARGE_CANOPY,PINE,LARGE_PINE,SPRUCE,LARGE_SPRUCE,"
-    "ACACIA,RED_MUSHROOM,BROWN_MUSHROOM,BRAIDED,PALM,WILOW";
+    "ACACIA,RED_MUSHROOM,BROWN_MUSHROOM,BRAIDED,PALM,WILOW");
+
+QString hint() { return QCoreApplication::translate("TreeTweakerWindow", kHint); }
 
 const char* const kScriptBox = "编辑框11";
 
@@ -110,10 +116,10 @@ void finishAndExport(FormWindow& f) {
 void setupTreeTweaker(FormWindow& f) {
   f.onClick("按钮1", [&f] { create(f); });
   for (const Property& p : kProperties) f.onClick(p.button, [&f, &p] { appendProperty(f, p); });
-  f.onClick("按钮3", [&f] { f.setText("编辑框3", kHint); });
+  f.onClick("按钮3", [&f] { f.setText("编辑框3", hint()); });
   f.onClick("修改工作台配方7", [&f] { finishAndExport(f); });
 
-  f.setText("编辑框3", kHint);
+  f.setText("编辑框3", hint());
   f.setText(kScriptBox, "import mods.treetweaker.TreeFactory;\r\n");
 }
 

@@ -60,10 +60,11 @@ void appendForListedIds(FormWindow& f, const QString& scriptBox, const BatchRow&
   f.append(scriptBox, lines);
   if (found < stored)
     message(&f,
-            QStringLiteral("列表文件在批量导入之后被改动或删除了：") + listFilePath() +
-                QStringLiteral("\r\n批量导入时存了 ") + numberToText(stored) +
-                QStringLiteral(" 个id，现在只找到并写入了 ") + numberToText(found) +
-                QStringLiteral(" 个。请重新批量导入。"),
+            QCoreApplication::translate("GameStageWindow",
+                                        "列表文件在批量导入之后被改动或删除了：%1\r\n"
+                                        "批量导入时存了 %2 个id，现在只找到并写入了 %3 个。"
+                                        "请重新批量导入。")
+                .arg(listFilePath(), numberToText(stored), numberToText(found)),
             kMessageWarning);
 }
 

@@ -1,0 +1,1496 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Tessaform,版本号：Zari 1.0.1.4<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>Ae2Window</name>
+    <message>
+        <source>石英磨具删除配方</source>
+        <translation>Remove grindstone</translation>
+    </message>
+    <message>
+        <source>增加压印器配方</source>
+        <translation>Add inscriber recipe</translation>
+    </message>
+    <message>
+        <source>合成→</source>
+        <translation>Makes →</translation>
+    </message>
+    <message>
+        <source>删除压印器配方</source>
+        <translation>Remove inscriber</translation>
+    </message>
+    <message>
+        <source>物品id</source>
+        <translation>Item id</translation>
+    </message>
+    <message>
+        <source>完成并导出为zs文件</source>
+        <translation>Finish and export as a .zs file</translation>
+    </message>
+</context>
+<context>
+    <name>BatchImportWindow</name>
+    <message>
+        <source>列表没有写入：%1<byte value="xd"/>
+%2</source>
+        <translation>The list was not written: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>写入完毕！</source>
+        <translation>Stored!</translation>
+    </message>
+    <message>
+        <source>批量导入物品或方块id</source>
+        <translation>Batch import item or block ids</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Store</translation>
+    </message>
+    <message>
+        <source>批量导入可以让你免受一行一行复制的痛苦！（每行一个）</source>
+        <translation>Batch import spares you copying ids one by one! (one per line)</translation>
+    </message>
+</context>
+<context>
+    <name>ChemicalInjectionWindow</name>
+    <message>
+        <source>化学压射室</source>
+        <translation>Chemical Injection Chamber</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>输入（气体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>添加化学压射室配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>删除化学压射室配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除化学压射室所有配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>ChemicalOxidizerWindow</name>
+    <message>
+        <source>化学氧化机</source>
+        <translation>Chemical Oxidizer</translation>
+    </message>
+    <message>
+        <source>输出（气体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Output (gas) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>添加化学氧化机配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>删除化学氧化机配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>输出（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>删除化学氧化机所有配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>ChemicalWasherWindow</name>
+    <message>
+        <source>化学清洗机</source>
+        <translation>Chemical Washer</translation>
+    </message>
+    <message>
+        <source>添加化学清洗机配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>输入（气体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>输出（气体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Output (gas) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>删除化学清洗机配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除化学清洗机所有配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>CodeTerminalWindow</name>
+    <message>
+        <source>魔改代码终端</source>
+        <translation>Script terminal</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+</context>
+<context>
+    <name>CombinerWindow</name>
+    <message>
+        <source>融合机</source>
+        <translation>Combiner</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>添加融合机配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>删除融合机配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除融合机所有配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>CompressorWindow</name>
+    <message>
+        <source>锇压缩机</source>
+        <translation>Osmium Compressor</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>输入（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Input (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>添加锇压缩机配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>删除锇压缩机配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除所有锇压缩机配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>CraftingWindow</name>
+    <message>
+        <source>合成</source>
+        <translation>Crafting</translation>
+    </message>
+    <message>
+        <source>移除一个配方</source>
+        <translation>Remove a recipe</translation>
+    </message>
+    <message>
+        <source>删除一个无序合成</source>
+        <translation>Remove a shapeless recipe</translation>
+    </message>
+    <message>
+        <source>删除一个有序合成</source>
+        <translation>Remove a shaped recipe</translation>
+    </message>
+    <message>
+        <source>移除这个物品的所有合成方式</source>
+        <translation>Remove every recipe of this item</translation>
+    </message>
+    <message>
+        <source>注释：删除这个物品所有合成方式只需要填写Output,其他模式要填写Output与Input，会删除用Input合成Output的合成方式</source>
+        <translation>Note: every recipe of an item needs only Output; the others need Output and Input.</translation>
+    </message>
+    <message>
+        <source>特殊要求！这里的命名ID前后要加尖括号“&lt;&gt;”，如<byte value="xd"/>
+minecraft:egg变为&lt;minecraft:egg&gt;↓</source>
+        <translation>Note: the ids here need angle brackets &quot;&lt;&gt;&quot;, e.g.<byte value="xd"/>
+minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
+    </message>
+    <message>
+        <source>添加一个配方</source>
+        <translation>Add a recipe</translation>
+    </message>
+    <message>
+        <source>合成↓(这里不需要填&quot;&lt;&gt;&quot;)</source>
+        <translation>Recipe↓ (no &quot;&lt;&gt;&quot; here)</translation>
+    </message>
+    <message>
+        <source>合成名称（必填）</source>
+        <translation>Recipe name</translation>
+    </message>
+    <message>
+        <source>必填</source>
+        <translation>required</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>导出zs可以写入总变量后退回到主页面并点击导出</source>
+        <translation>To export: add the code to the script, then press Export in the main window</translation>
+    </message>
+    <message>
+        <source>必点！把代码写入到总变量</source>
+        <translation>Press this! Add the code to the script to export</translation>
+    </message>
+</context>
+<context>
+    <name>CrusherWindow</name>
+    <message>
+        <source>磨粉机</source>
+        <translation>Crusher</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>添加磨粉机配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>删除磨粉机配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除磨粉机全部配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>EnrichmentWindow</name>
+    <message>
+        <source>富集仓</source>
+        <translation>Enrichment Chamber</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>添加富集仓配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>删除富集仓配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除富集仓全部配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>ExNihiloWindow</name>
+    <message>
+        <source>无中生有</source>
+        <translation>Ex Nihilo</translation>
+    </message>
+    <message>
+        <source>添加热值</source>
+        <translation>Add heat source</translation>
+    </message>
+    <message>
+        <source>方块</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>热值</source>
+        <translation>Heat</translation>
+    </message>
+    <message>
+        <source>添加筛矿</source>
+        <translation>Add sieve drop</translation>
+    </message>
+    <message>
+        <source>选择筛网</source>
+        <translation>Mesh</translation>
+    </message>
+    <message>
+        <source>用(block)</source>
+        <translation>Sifted</translation>
+    </message>
+    <message>
+        <source>筛出</source>
+        <translation>Drop</translation>
+    </message>
+    <message>
+        <source>完成并导出为zs文件</source>
+        <translation>Finish and export as a .zs file</translation>
+    </message>
+    <message>
+        <source>几率</source>
+        <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>ExportWindow</name>
+    <message>
+        <source>写入失败：%1<byte value="xd"/>
+%2</source>
+        <translation>Writing failed: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>写入完成！</source>
+        <translation>Written!</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>写入脚本到</source>
+        <translation>Write script to</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>ZenScript脚本</source>
+        <translation>ZenScript script</translation>
+    </message>
+</context>
+<context>
+    <name>ExtremeCraftingWindow</name>
+    <message>
+        <source>特殊要求！这里的命名ID前后要加尖括号“&lt;&gt;”，如<byte value="xd"/>
+minecraft:egg变为&lt;minecraft:egg&gt;↓</source>
+        <translation>Note: the ids here need angle brackets &quot;&lt;&gt;&quot;, e.g.<byte value="xd"/>
+minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
+    </message>
+    <message>
+        <source>合成↓(这里不需要填&quot;&lt;&gt;&quot;)</source>
+        <translation>Recipe↓ (no &quot;&lt;&gt;&quot; here)</translation>
+    </message>
+    <message>
+        <source>完成并导出为zs文件</source>
+        <translation>Finish and export as a .zs file</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>必填</source>
+        <translation>required</translation>
+    </message>
+    <message>
+        <source>添加合成</source>
+        <translation>Add recipe</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>没有指定文件路径</source>
+        <translation>No file path was given</translation>
+    </message>
+    <message>
+        <source>这个路径是一个文件夹</source>
+        <translation>This path is a folder</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>The folder does not exist</translation>
+    </message>
+</context>
+<context>
+    <name>FurnaceWindow</name>
+    <message>
+        <source>熔炉</source>
+        <translation>Furnace</translation>
+    </message>
+    <message>
+        <source>删除熔炉配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除所有以input为输入的output配方</source>
+        <translation>Remove output&apos;s recipes from input</translation>
+    </message>
+    <message>
+        <source>删除所有Output的熔炉配方</source>
+        <translation>Remove all recipes of Output</translation>
+    </message>
+    <message>
+        <source>添加熔炉配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>给予经验</source>
+        <translation>XP</translation>
+    </message>
+    <message>
+        <source>添加燃料</source>
+        <translation>Add fuel</translation>
+    </message>
+    <message>
+        <source>燃料</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>燃烧时间（tick）</source>
+        <translation>Burn time (ticks)</translation>
+    </message>
+    <message>
+        <source>导出zs可以写入总变量后退回到主页面并点击导出</source>
+        <translation>To export: add the code to the script, then press Export in the main window</translation>
+    </message>
+    <message>
+        <source>必点！把代码写入到总变量</source>
+        <translation>Press this! Add the code to the script to export</translation>
+    </message>
+</context>
+<context>
+    <name>FusionRecipeWindow</name>
+    <message>
+        <source>文件名称必须为CustomFusionRecipes.json！</source>
+        <translation>The file must be named CustomFusionRecipes.json!</translation>
+    </message>
+    <message>
+        <source>提醒</source>
+        <translation>Reminder</translation>
+    </message>
+    <message>
+        <source>龙之研究</source>
+        <translation>Fusion crafting</translation>
+    </message>
+    <message>
+        <source>这里所有的物品id要添加引号（minecraft:ice变为&quot;minecraft:ice&quot;）</source>
+        <translation>Every item id here needs quotes (minecraft:ice becomes &quot;minecraft:ice&quot;)</translation>
+    </message>
+    <message>
+        <source>添加合成原料（至多10个！）</source>
+        <translation>Ingredient (max 10!)</translation>
+    </message>
+    <message>
+        <source>添加中间</source>
+        <translation>Add ingredient</translation>
+    </message>
+    <message>
+        <source>添加结尾</source>
+        <translation>Add last</translation>
+    </message>
+    <message>
+        <source>最后一个合成原料点这个↑</source>
+        <translation>Press this for the last ingredient ↑</translation>
+    </message>
+    <message>
+        <source>添加合成导入（至多1个！）</source>
+        <translation>Catalyst (max 1!)</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>添加合成导出（至多1个！）</source>
+        <translation>Result (max 1!)</translation>
+    </message>
+    <message>
+        <source>添加合成能量需求（RF）</source>
+        <translation>Energy cost (RF)</translation>
+    </message>
+    <message>
+        <source>合成等级</source>
+        <translation>Crafting tier</translation>
+    </message>
+    <message>
+        <source>1为基础，2为飞龙，3为神龙，4为混沌<byte value="xd"/>
+</source>
+        <translation>1 basic, 2 wyvern, 3 draconic, 4 chaotic<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>添加一个新合成</source>
+        <translation>Add new recipe</translation>
+    </message>
+    <message>
+        <source>删除配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>模式（必选）(结尾只能有一个！)</source>
+        <translation>Position (one Last only!)</translation>
+    </message>
+    <message>
+        <source>中间</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>结尾</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>完成并导出为json文件(.minecraft\config\quillmere)</source>
+        <translation>Finish and export as a .json file (.minecraft\config\quillmere)</translation>
+    </message>
+</context>
+<context>
+    <name>GameStage2Window</name>
+    <message>
+        <source>添加限制</source>
+        <translation>Add restriction</translation>
+    </message>
+    <message>
+        <source>没有这个阶段的玩家</source>
+        <translation>Players without this stage</translation>
+    </message>
+    <message>
+        <source>看不见方块</source>
+        <translation>cannot see the block</translation>
+    </message>
+    <message>
+        <source>批量导入</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>看不见物品</source>
+        <translation>cannot see the item</translation>
+    </message>
+    <message>
+        <source>导入阶段</source>
+        <translation>Import stage script</translation>
+    </message>
+    <message>
+        <source>完成并导出为zs文件</source>
+        <translation>Finish and export as a .zs file</translation>
+    </message>
+</context>
+<context>
+    <name>GameStageWindow</name>
+    <message>
+        <source>列表文件在批量导入之后被改动或删除了：%1<byte value="xd"/>
+批量导入时存了 %2 个id，现在只找到并写入了 %3 个。请重新批量导入。</source>
+        <translation>The list file was changed or deleted after the batch import: %1<byte value="xd"/>
+The batch import stored %2 ids; only %3 were found and written. Please batch import again.</translation>
+    </message>
+    <message>
+        <source>添加维度限制</source>
+        <translation>Restrict dimension</translation>
+    </message>
+    <message>
+        <source>解锁的阶段</source>
+        <translation>Stage</translation>
+    </message>
+    <message>
+        <source>锁定的维度id</source>
+        <translation>Locked dimension id</translation>
+    </message>
+    <message>
+        <source>添加物品限制</source>
+        <translation>Restrict item</translation>
+    </message>
+    <message>
+        <source>锁定的物品id或矿物词典</source>
+        <translation>Locked item id or ore dictionary name</translation>
+    </message>
+    <message>
+        <source>添加生物限制</source>
+        <translation>Restrict mob</translation>
+    </message>
+    <message>
+        <source>生物id</source>
+        <translation>Mob id</translation>
+    </message>
+    <message>
+        <source>批量导入</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>导入阶段</source>
+        <translation>Import stage script</translation>
+    </message>
+    <message>
+        <source>添加阶段</source>
+        <translation>Add stage</translation>
+    </message>
+    <message>
+        <source>移除阶段</source>
+        <translation>Remove stage</translation>
+    </message>
+    <message>
+        <source>特殊要求！这里的命名ID前后要加尖括号“&lt;&gt;”，如<byte value="xd"/>
+minecraft:egg变为&lt;minecraft:egg&gt;↓</source>
+        <translation>Note: the ids here need angle brackets &quot;&lt;&gt;&quot;, e.g.<byte value="xd"/>
+minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
+    </message>
+    <message>
+        <source>限制一个配方</source>
+        <translation>Restrict a recipe</translation>
+    </message>
+    <message>
+        <source>合成↓(这里不需要填&quot;&lt;&gt;&quot;)</source>
+        <translation>Recipe↓ (no &quot;&lt;&gt;&quot; here)</translation>
+    </message>
+    <message>
+        <source>必填</source>
+        <translation>required</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>限制合成这个物品</source>
+        <translation>Restrict item crafting</translation>
+    </message>
+    <message>
+        <source>物品ID</source>
+        <translation>Item ID</translation>
+    </message>
+    <message>
+        <source>限制用这个物品合成</source>
+        <translation>Restrict crafting with this item</translation>
+    </message>
+    <message>
+        <source>设置一个阶段的颜色</source>
+        <translation>Set a stage&apos;s color</translation>
+    </message>
+    <message>
+        <source>限制合成这个mod<byte value="xd"/>
+物品</source>
+        <translation>Restrict this<byte value="xd"/>
+mod&apos;s recipes</translation>
+    </message>
+    <message>
+        <source>限制工具制作</source>
+        <translation>Restrict tool building</translation>
+    </message>
+    <message>
+        <source>限制部件制作</source>
+        <translation>Restrict part building</translation>
+    </message>
+    <message>
+        <source>匠魂改动，填写阶段</source>
+        <translation>Tinkers&apos; stages</translation>
+    </message>
+    <message>
+        <source>限制Waila </source>
+        <translation>Restrict Waila</translation>
+    </message>
+    <message>
+        <source>完成并导出为zs文件</source>
+        <translation>Finish and export as a .zs file</translation>
+    </message>
+</context>
+<context>
+    <name>InWorldCraftingWindow</name>
+    <message>
+        <source>世界合成</source>
+        <translation>In-world crafting</translation>
+    </message>
+    <message>
+        <source>旧液体</source>
+        <translation>Fluid</translation>
+    </message>
+    <message>
+        <source>物品</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>把a材料仍入液体中，得到新的液体</source>
+        <translation>Item into fluid → new fluid</translation>
+    </message>
+    <message>
+        <source>创建</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>新液体</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>省略模组名前缀，minecaft：water变成water</source>
+        <translation>No mod prefix: minecraft:water becomes water</translation>
+    </message>
+    <message>
+        <source>液体</source>
+        <translation>Fluid</translation>
+    </message>
+    <message>
+        <source>是否消耗液体</source>
+        <translation>Uses fluid</translation>
+    </message>
+    <message>
+        <source>把a材料仍入液体中，得到新的物品</source>
+        <translation>Item into fluid → new item</translation>
+    </message>
+    <message>
+        <source>新物品</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>→爆炸→</source>
+        <translation>→explosion→</translation>
+    </message>
+    <message>
+        <source>概率</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>不稳定</source>
+        <translation>Unstable</translation>
+    </message>
+    <message>
+        <source>→燃烧→</source>
+        <translation>→fire→</translation>
+    </message>
+    <message>
+        <source>完成并导出为zs文件</source>
+        <translation>Finish and export as a .zs file</translation>
+    </message>
+</context>
+<context>
+    <name>InfuserWindow</name>
+    <message>
+        <source>冶金灌注机</source>
+        <translation>Metallurgic Infuser</translation>
+    </message>
+    <message>
+        <source>创建冶金灌注机配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>选择注入材料</source>
+        <translation>Infuse type</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>注入材料消耗数量</source>
+        <translation>Infuse amount</translation>
+    </message>
+    <message>
+        <source>删除冶金灌注机配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除所有冶金灌注机配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>JsonExportWindow</name>
+    <message>
+        <source>写入脚本到</source>
+        <translation>Write script to</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>Choose file</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>新年快乐！</source>
+        <translation>Happy New Year!</translation>
+    </message>
+    <message>
+        <source>该功能仍在编写，请等待下次更新</source>
+        <translation>This feature is not finished yet; please wait for the next update</translation>
+    </message>
+    <message>
+        <source>方框内请添加该物品的命名空间ID</source>
+        <translation>Type the item&apos;s namespaced ID in the boxes</translation>
+    </message>
+    <message>
+        <source>功能</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>导出为zs脚本<byte value="xd"/>
+</source>
+        <translation>Export script<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>批量导入物品或方块id</source>
+        <translation>Batch import ids</translation>
+    </message>
+    <message>
+        <source>关于<byte value="xd"/>
+</source>
+        <translation>About<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>模组修改</source>
+        <translation>Mods</translation>
+    </message>
+    <message>
+        <source>龙之研究</source>
+        <translation>Fusion crafting</translation>
+    </message>
+    <message>
+        <source>通用机械</source>
+        <translation>Mekanism</translation>
+    </message>
+    <message>
+        <source>无中生有<byte value="xd"/>
+</source>
+        <translation>Ex Nihilo<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>无尽贪婪</source>
+        <translation>Extreme crafting</translation>
+    </message>
+    <message>
+        <source>应用能源2</source>
+        <translation>Applied Energistics 2</translation>
+    </message>
+    <message>
+        <source>GameStages附属</source>
+        <translation>GameStages add-on</translation>
+    </message>
+    <message>
+        <source>模块化机械</source>
+        <translation>Modular Machinery</translation>
+    </message>
+    <message>
+        <source>沉浸工程</source>
+        <translation>Immersive Engineering</translation>
+    </message>
+    <message>
+        <source>世界修改</source>
+        <translation>World</translation>
+    </message>
+    <message>
+        <source>世界合成</source>
+        <translation>In-world crafting</translation>
+    </message>
+    <message>
+        <source>怪物装备魔改</source>
+        <translation>Mob equipment</translation>
+    </message>
+    <message>
+        <source>原版修改</source>
+        <translation>Vanilla</translation>
+    </message>
+    <message>
+        <source>修改工作台配方</source>
+        <translation>Crafting table recipes</translation>
+    </message>
+    <message>
+        <source>修改熔炉配方</source>
+        <translation>Furnace recipes</translation>
+    </message>
+</context>
+<context>
+    <name>MekanismMachineSelectWindow</name>
+    <message>
+        <source>mek机器选择</source>
+        <translation>Mekanism machines</translation>
+    </message>
+    <message>
+        <source>化学压射室</source>
+        <translation>Injection Chamber</translation>
+    </message>
+    <message>
+        <source>打开终端查看代码</source>
+        <translation>Open the script terminal</translation>
+    </message>
+    <message>
+        <source>化学氧化机</source>
+        <translation>Chemical Oxidizer</translation>
+    </message>
+    <message>
+        <source>化学清洗机</source>
+        <translation>Chemical Washer</translation>
+    </message>
+    <message>
+        <source>融合机</source>
+        <translation>Combiner</translation>
+    </message>
+    <message>
+        <source>磨粉机</source>
+        <translation>Crusher</translation>
+    </message>
+    <message>
+        <source>电解分离器</source>
+        <translation>Electrolytic Separator</translation>
+    </message>
+    <message>
+        <source>充能冶炼炉</source>
+        <translation>Energized Smelter</translation>
+    </message>
+    <message>
+        <source>富集仓</source>
+        <translation>Enrichment Chamber</translation>
+    </message>
+    <message>
+        <source>冶金灌注机</source>
+        <translation>Metallurgic Infuser</translation>
+    </message>
+    <message>
+        <source>锇压缩机</source>
+        <translation>Osmium Compressor</translation>
+    </message>
+    <message>
+        <source>精密锯木厂</source>
+        <translation>Precision Sawmill</translation>
+    </message>
+    <message>
+        <source>加压反应室</source>
+        <translation>Reaction Chamber</translation>
+    </message>
+    <message>
+        <source>太阳能中子活化器</source>
+        <translation>Neutron Activator</translation>
+    </message>
+    <message>
+        <source>热力蒸馏塔</source>
+        <translation>Thermal Evaporation</translation>
+    </message>
+</context>
+<context>
+    <name>MekanismWindow</name>
+    <message>
+        <source>通用机械魔改</source>
+        <translation>Mekanism recipes</translation>
+    </message>
+    <message>
+        <source>化学结晶器魔改</source>
+        <translation>Crystallizer: add</translation>
+    </message>
+    <message>
+        <source>输入（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Input (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>删除配方-化学结晶器</source>
+        <translation>Crystallizer: remove</translation>
+    </message>
+    <message>
+        <source>删除所有配方-化学结晶器</source>
+        <translation>Crystallizer: remove all</translation>
+    </message>
+    <message>
+        <source>化学溶解室魔改</source>
+        <translation>Dissolution: add</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>成品（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>删除配方-化学溶解室</source>
+        <translation>Dissolution: remove</translation>
+    </message>
+    <message>
+        <source>删除所有配方-化学溶解室</source>
+        <translation>Dissolution: remove all</translation>
+    </message>
+    <message>
+        <source>化学灌注器魔改</source>
+        <translation>Chem. Infuser: add</translation>
+    </message>
+    <message>
+        <source>删除配方-化学灌注器</source>
+        <translation>Chem. Infuser: remove</translation>
+    </message>
+    <message>
+        <source>删除所有配方-化学灌注器</source>
+        <translation>Chem. Infuser: remove all</translation>
+    </message>
+    <message>
+        <source>打开终端查看代码</source>
+        <translation>Open the script terminal</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>More</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>信息：</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>MobEquipmentWindow</name>
+    <message>
+        <source>怪物装备魔改</source>
+        <translation>Mob equipment</translation>
+    </message>
+    <message>
+        <source>新的组名称（必填，英文）</source>
+        <translation>Group (English)</translation>
+    </message>
+    <message>
+        <source>概率(生成该种怪物)</source>
+        <translation>Spawn chance</translation>
+    </message>
+    <message>
+        <source>创造</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>要魔改的怪物</source>
+        <translation>Mob to change</translation>
+    </message>
+    <message>
+        <source>该模块需要ArmoreableMobs</source>
+        <translation>Needs ArmoreableMobs</translation>
+    </message>
+    <message>
+        <source>头盔</source>
+        <translation>Helmet</translation>
+    </message>
+    <message>
+        <source>概率</source>
+        <translation>Odds</translation>
+    </message>
+    <message>
+        <source>胸甲</source>
+        <translation>Chestplate</translation>
+    </message>
+    <message>
+        <source>护腿</source>
+        <translation>Leggings</translation>
+    </message>
+    <message>
+        <source>靴子</source>
+        <translation>Boots</translation>
+    </message>
+    <message>
+        <source>武器</source>
+        <translation>Weapon</translation>
+    </message>
+    <message>
+        <source>(全部填写完后再点)完成并导出为zs文件</source>
+        <translation>(Fill in everything first) Finish and export as a .zs file</translation>
+    </message>
+    <message>
+        <source>概率最高为1</source>
+        <translation>At most 1</translation>
+    </message>
+</context>
+<context>
+    <name>ModularMachineryWindow</name>
+    <message>
+        <source>模块化机械</source>
+        <translation>Modular Machinery</translation>
+    </message>
+    <message>
+        <source>注意！这里一次只能添加一次合成！请勿添加多次！</source>
+        <translation>Note: add only one recipe at a time here! Do not add several!</translation>
+    </message>
+    <message>
+        <source>合成用机器id（必填）</source>
+        <translation>Machine id (required)</translation>
+    </message>
+    <message>
+        <source>合成所需游戏刻</source>
+        <translation>Recipe time (ticks)</translation>
+    </message>
+    <message>
+        <source>合成编号(务必英文)</source>
+        <translation>Recipe name (English only)</translation>
+    </message>
+    <message>
+        <source>创建合成起始代码（请填写完前两行后再点击，务必点击此按钮后再继续生成）</source>
+        <translation>Start recipe (fill in the first two rows; press this first)</translation>
+    </message>
+    <message>
+        <source>能量设定</source>
+        <translation>Set energy</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>增加物品输入</source>
+        <translation>Add item input</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>物品损耗概率</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>增加物品输出<byte value="xd"/>
+</source>
+        <translation>Add item output</translation>
+    </message>
+    <message>
+        <source>流体输入输出只需填写该流体的英文名（minecraft:water变为water）</source>
+        <translation>Fluids need only their name (minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>增加流体输入</source>
+        <translation>Add fluid input</translation>
+    </message>
+    <message>
+        <source>增加流体输出<byte value="xd"/>
+</source>
+        <translation>Add fluid output</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>完成并导出为zs文件</source>
+        <translation>Finish and export as a .zs file</translation>
+    </message>
+</context>
+<context>
+    <name>ReactionWindow</name>
+    <message>
+        <source>加压反应室</source>
+        <translation>Pressurized Reaction Chamber</translation>
+    </message>
+    <message>
+        <source>输入（气体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>添加加压反应室配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>耗电（rf）</source>
+        <translation>RF used</translation>
+    </message>
+    <message>
+        <source>输入（流体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Input (fluid) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>时间（tick）</source>
+        <translation>Ticks</translation>
+    </message>
+    <message>
+        <source>输出（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>删除加压反应室所有配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+</context>
+<context>
+    <name>SawmillWindow</name>
+    <message>
+        <source>精密锯木厂</source>
+        <translation>Precision Sawmill</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>删除精密锯木厂所有配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+    <message>
+        <source>添加精密锯木厂配方</source>
+        <translation>Add recipe</translation>
+    </message>
+</context>
+<context>
+    <name>SeparatorWindow</name>
+    <message>
+        <source>电解分离器</source>
+        <translation>Electrolytic Separator</translation>
+    </message>
+    <message>
+        <source>输出（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>输入（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Input (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>耗电（rf）</source>
+        <translation>RF used</translation>
+    </message>
+    <message>
+        <source>添加电解分离器配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>删除电解分离器配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除电解分离器所有配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>SmelterWindow</name>
+    <message>
+        <source>充能冶炼炉</source>
+        <translation>Energized Smelter</translation>
+    </message>
+    <message>
+        <source>添加充能冶炼炉配方</source>
+        <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>成品</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>删除充能冶炼炉配方</source>
+        <translation>Remove recipe</translation>
+    </message>
+    <message>
+        <source>删除充能冶炼炉全部配方</source>
+        <translation>Remove all recipes</translation>
+    </message>
+</context>
+<context>
+    <name>SolarNeutronActivatorWindow</name>
+    <message>
+        <source>太阳能中子活化器</source>
+        <translation>Solar Neutron Activator</translation>
+    </message>
+    <message>
+        <source>输入（气体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>输出（气体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Output (gas) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>添加太阳能中子活化器配方</source>
+        <translation>Add recipe</translation>
+    </message>
+</context>
+<context>
+    <name>ThermalEvaporationWindow</name>
+    <message>
+        <source>热力蒸馏塔</source>
+        <translation>Thermal Evaporation</translation>
+    </message>
+    <message>
+        <source>输入（液体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Input (fluid) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>输出（液体）（省略模组名前缀，minecaft：water变成water）</source>
+        <translation>Output (fluid) (no mod prefix: minecraft:water becomes water)</translation>
+    </message>
+    <message>
+        <source>添加热力蒸馏塔配方</source>
+        <translation>Add recipe</translation>
+    </message>
+</context>
+<context>
+    <name>TreeTweakerWindow</name>
+    <message>
+        <source>新的树名称（英文）</source>
+        <translation>Tree name (English)</translation>
+    </message>
+    <message>
+        <source>创造</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>树的类型</source>
+        <translation>Tree type</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>本mod需要TreeTweaker mod</source>
+        <translation>Needs the TreeTweaker mod</translation>
+    </message>
+    <message>
+        <source>树干的方块(默认木头)</source>
+        <translation>Trunk (default: log)</translation>
+    </message>
+    <message>
+        <source>树叶的方块（默认树叶）</source>
+        <translation>Leaf block (default)</translation>
+    </message>
+    <message>
+        <source>树的最小高度（默认5）</source>
+        <translation>Min height (def. 5)</translation>
+    </message>
+    <message>
+        <source>树的生产频率(越小越多)</source>
+        <translation>Rarity (lower: more)</translation>
+    </message>
+    <message>
+        <source>只生成在这个生物群系（选填）</source>
+        <translation>Biome (optional)</translation>
+    </message>
+    <message>
+        <source>只生成在这个方块上面（选填）</source>
+        <translation>Ground block (optional)</translation>
+    </message>
+    <message>
+        <source>只生成在这个维度（选填）</source>
+        <translation>Dimension (optional)</translation>
+    </message>
+    <message>
+        <source>(全部填写完后再点)完成并导出为zs文件</source>
+        <translation>(Fill in everything first) Finish and export as a .zs file</translation>
+    </message>
+    <message>
+        <source>可用类型OAK,LARGE_OAK,JUNGLE,CANOPY,LARGE_CANOPY,PINE,LARGE_PINE,SPRUCE,LARGE_SPRUCE,ACACIA,RED_MUSHROOM,BROWN_MUSHROOM,BRAIDED,PALM,WILOW</source>
+        <translation>Types: OAK,LARGE_OAK,JUNGLE,CANOPY,LARGE_CANOPY,PINE,LARGE_PINE,SPRUCE,LARGE_SPRUCE,ACACIA,RED_MUSHROOM,BROWN_MUSHROOM,BRAIDED,PALM,WILOW</translation>
+    </message>
+</context>
+</TS>
