@@ -81,6 +81,189 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>BatchRows</name>
+    <message>
+        <source>临时文件已被另一个程序修改……</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本程序上次存入或读取的列表有 %1 个id，文件中现在的列表有 %2 个id。<byte value="xd"/>
+要用文件中现在的列表写入吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用文件中的列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Checker</name>
+    <message>
+        <source>名字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「]」或「,」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「}」或「,」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两个逗号之间少了一个值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>逗号前面少了一个值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「*」后面少了数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最后一个逗号后面少了一个值（调用的括号里不能以逗号结尾）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」前面少了一个值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「.」后面应当是名字，却是「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>多了一个「;」，这里没有语句</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import 只能写在文件开头、所有语句之前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这里应当是一个值，却是「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这里应当是%1，却是「%2」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这里应当是%1，文件却已结束</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符串在「%1」前面就结束了：字符串里的引号要写成 \&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」被读成了一个负数：减号和数字之间要加空格</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件在这里意外结束，后面还少内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这里应当是类型名，却是「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>global/static 后面少了名字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>global/static 变量必须用「=」赋初值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>函数参数的默认值不能是变量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数「%1」也要有默认值：前面的参数已有默认值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>括号或语句嵌套超过 %1 层，太深了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数字「%1」写法不对或超出范围</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件开头有 BOM（字节顺序标记），游戏读不了：请存成不带 BOM 的 UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这里有一个特殊空格（%1），要换成普通空格</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>尖括号里的 id 不能有中文或全角字符「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」是中文或全角字符：字符串和注释以外只能用英文半角字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这里有一个看不见的控制字符（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这里不能有字符「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符串里的「\%1」不是有效的转义（可用 \&quot; \&apos; \\ \/ \b \f \n \r \t \uXXXX）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 行开始的字符串没有结束：少了收尾的引号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 行开始的注释「/*」没有结束：少了「*/」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 行的「&lt;」没有对应的「&gt;」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>尖括号里的 id 是空的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有这个 id：「%1」，是不是%2？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有这个 id：「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件不是有效的 UTF-8 编码（从第 %1 行起），游戏会把它读成乱码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 行第 %2 列：%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChemicalInjectionWindow</name>
     <message>
         <source>化学压射室</source>
@@ -95,10 +278,6 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
         <translation>Output</translation>
     </message>
     <message>
-        <source>输入（气体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
         <source>添加化学压射室配方</source>
         <translation>Add recipe</translation>
     </message>
@@ -110,16 +289,16 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
         <source>删除化学压射室所有配方</source>
         <translation>Remove all recipes</translation>
     </message>
+    <message>
+        <source>输入（气体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChemicalOxidizerWindow</name>
     <message>
         <source>化学氧化机</source>
         <translation>Chemical Oxidizer</translation>
-    </message>
-    <message>
-        <source>输出（气体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Output (gas) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>添加化学氧化机配方</source>
@@ -134,12 +313,16 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
         <translation>Remove recipe</translation>
     </message>
     <message>
-        <source>输出（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
         <source>删除化学氧化机所有配方</source>
         <translation>Remove all recipes</translation>
+    </message>
+    <message>
+        <source>输出（气体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输出（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -153,20 +336,20 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
         <translation>Add recipe</translation>
     </message>
     <message>
-        <source>输入（气体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
-        <source>输出（气体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Output (gas) (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
         <source>删除化学清洗机配方</source>
         <translation>Remove recipe</translation>
     </message>
     <message>
         <source>删除化学清洗机所有配方</source>
         <translation>Remove all recipes</translation>
+    </message>
+    <message>
+        <source>输入（气体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输出（气体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -216,6 +399,68 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>不认识的选项「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选项「%1」后面少了值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选项「%1」不带值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法：tessaform --check 路径...
+
+按游戏读取脚本的方式检查 ZenScript 脚本（.zs），不需要图形界面。
+路径可以是文件或文件夹；文件夹里的脚本按游戏的加载顺序检查：先按 #priority
+从高到低，再按相对路径（不分大小写）；带 #norun 的文件跳过。
+
+每个问题输出一行：路径:行:列: error: 说明（或 warning: 说明）。
+第一个有语法错误的文件后面还有一行 note:，说明游戏因此会跳过之后的多少个脚本文件。
+
+选项：
+  --check 路径...   检查这些文件和文件夹
+  -h, --help        显示这段说明
+
+退出码：0 没有错误；1 脚本里有错误；2 有路径读不了或参数不对。
+不带 --check 时照常打开程序窗口。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用 tessaform --help 查看用法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要检查脚本请用 --check 路径...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--check 后面少了要检查的文件或文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读不了「%1」：这不是普通文件，也不是文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读不了「%1」：没有这个文件或文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读不了「%1」：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CompressorWindow</name>
     <message>
         <source>锇压缩机</source>
@@ -230,10 +475,6 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
         <translation>Output</translation>
     </message>
     <message>
-        <source>输入（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Input (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
         <source>添加锇压缩机配方</source>
         <translation>Add recipe</translation>
     </message>
@@ -244,6 +485,10 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     <message>
         <source>删除所有锇压缩机配方</source>
         <translation>Remove all recipes</translation>
+    </message>
+    <message>
+        <source>输入（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -483,6 +728,62 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     <message>
         <source>文件夹不存在</source>
         <translation>The folder does not exist</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>超出了磁盘配额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件名或路径太长</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>磁盘是只读的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>路径中有一部分不是文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读写磁盘时出错</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件正在被使用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件太大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>路径中的符号链接太多</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开的文件太多</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这个路径不是普通文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>路径中有换行符或其他控制字符，不能用作文件名</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -796,10 +1097,6 @@ mod&apos;s recipes</translation>
         <translation>Result</translation>
     </message>
     <message>
-        <source>省略模组名前缀，minecaft：water变成water</source>
-        <translation>No mod prefix: minecraft:water becomes water</translation>
-    </message>
-    <message>
         <source>液体</source>
         <translation>Fluid</translation>
     </message>
@@ -834,6 +1131,10 @@ mod&apos;s recipes</translation>
     <message>
         <source>完成并导出为zs文件</source>
         <translation>Finish and export as a .zs file</translation>
+    </message>
+    <message>
+        <source>省略模组名前缀，minecraft：water变成water</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -982,6 +1283,46 @@ mod&apos;s recipes</translation>
         <source>修改熔炉配方</source>
         <translation>Furnace recipes</translation>
     </message>
+    <message>
+        <source>总变量（导出为zs脚本）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通用机械的脚本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>龙之研究的json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>以下内容还没有导出，退出会丢失它们：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提醒</source>
+        <translation type="unfinished">Reminder</translation>
+    </message>
+    <message>
+        <source>导出…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整合包</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>检查脚本</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MekanismMachineSelectWindow</name>
@@ -1061,10 +1402,6 @@ mod&apos;s recipes</translation>
         <translation>Crystallizer: add</translation>
     </message>
     <message>
-        <source>输入（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Input (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
         <source>成品</source>
         <translation>Output</translation>
     </message>
@@ -1083,10 +1420,6 @@ mod&apos;s recipes</translation>
     <message>
         <source>输入</source>
         <translation>Input</translation>
-    </message>
-    <message>
-        <source>成品（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>删除配方-化学溶解室</source>
@@ -1119,6 +1452,14 @@ mod&apos;s recipes</translation>
     <message>
         <source>更多</source>
         <translation>More</translation>
+    </message>
+    <message>
+        <source>输入（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>成品（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1269,14 +1610,33 @@ mod&apos;s recipes</translation>
     </message>
 </context>
 <context>
+    <name>PackWindow</name>
+    <message>
+        <source>整合包</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏文件夹（其中有 mods、config、scripts 和 crafttweaker.log）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整合包里的 id</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReactionWindow</name>
     <message>
         <source>加压反应室</source>
         <translation>Pressurized Reaction Chamber</translation>
-    </message>
-    <message>
-        <source>输入（气体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>添加加压反应室配方</source>
@@ -1291,16 +1651,8 @@ mod&apos;s recipes</translation>
         <translation>RF used</translation>
     </message>
     <message>
-        <source>输入（流体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Input (fluid) (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
         <source>时间（tick）</source>
         <translation>Ticks</translation>
-    </message>
-    <message>
-        <source>输出（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>删除加压反应室所有配方</source>
@@ -1309,6 +1661,18 @@ mod&apos;s recipes</translation>
     <message>
         <source>输入</source>
         <translation>Input</translation>
+    </message>
+    <message>
+        <source>输入（气体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入（流体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输出（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1339,18 +1703,73 @@ mod&apos;s recipes</translation>
     </message>
 </context>
 <context>
+    <name>ScriptCheckWindow</name>
+    <message>
+        <source>[错误] %1：无法读取：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[错误] %1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[警告] %1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>共检查 %1 个文件：%2 处错误，%3 处警告。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这个文件夹里没有游戏会运行的 .zs 脚本。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏读到 %1 的语法错误后会跳过这个文件；它是最后加载的文件，后面没有被跳过的脚本。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏读到 %1 的语法错误后会跳过这个文件，以及之后加载的全部 %2 个文件：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还有 %1 个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到这个文件夹：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>检查 %1 …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>检查脚本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏的 scripts 文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始检查</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按游戏的加载顺序列出每个文件的问题↓</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SeparatorWindow</name>
     <message>
         <source>电解分离器</source>
         <translation>Electrolytic Separator</translation>
-    </message>
-    <message>
-        <source>输出（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
-        <source>输入（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Input (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>耗电（rf）</source>
@@ -1367,6 +1786,14 @@ mod&apos;s recipes</translation>
     <message>
         <source>删除电解分离器所有配方</source>
         <translation>Remove all recipes</translation>
+    </message>
+    <message>
+        <source>输出（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1399,16 +1826,16 @@ mod&apos;s recipes</translation>
         <translation>Solar Neutron Activator</translation>
     </message>
     <message>
-        <source>输入（气体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
-        <source>输出（气体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Output (gas) (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
         <source>添加太阳能中子活化器配方</source>
         <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>输入（气体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输出（气体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1418,16 +1845,16 @@ mod&apos;s recipes</translation>
         <translation>Thermal Evaporation</translation>
     </message>
     <message>
-        <source>输入（液体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Input (fluid) (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
-        <source>输出（液体）（省略模组名前缀，minecaft：water变成water）</source>
-        <translation>Output (fluid) (no mod prefix: minecraft:water becomes water)</translation>
-    </message>
-    <message>
         <source>添加热力蒸馏塔配方</source>
         <translation>Add recipe</translation>
+    </message>
+    <message>
+        <source>输入（液体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输出（液体）（省略模组名前缀，minecraft：water变成water）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1491,6 +1918,293 @@ mod&apos;s recipes</translation>
     <message>
         <source>可用类型OAK,LARGE_OAK,JUNGLE,CANOPY,LARGE_CANOPY,PINE,LARGE_PINE,SPRUCE,LARGE_SPRUCE,ACACIA,RED_MUSHROOM,BROWN_MUSHROOM,BRAIDED,PALM,WILOW</source>
         <translation>Types: OAK,LARGE_OAK,JUNGLE,CANOPY,LARGE_CANOPY,PINE,LARGE_PINE,SPRUCE,LARGE_SPRUCE,ACACIA,RED_MUSHROOM,BROWN_MUSHROOM,BRAIDED,PALM,WILOW</translation>
+    </message>
+</context>
+<context>
+    <name>WriteQuestion</name>
+    <message>
+        <source>仍然写入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>对象缺少结尾的 }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名称后面缺少冒号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数组缺少结尾的 ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两个值之间缺少逗号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这里不是一个合法的值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件在一个数字中间结束了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数字写得不对</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符串里有不合法的转义</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符串不是合法的 UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符串缺少结尾的引号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这里应当是一个对象</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>嵌套层数太多</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件太大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内容结束后还有多余的字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法解析</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还有 %1 处</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这个脚本有错误：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏读到语法错误时，会跳过这个脚本和在它之后加载的所有脚本。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>仍然写入吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>脚本有错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这个 JSON 文件有语法错误，游戏读不了它：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 行第 %2 列：%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON 有错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tf</name>
+    <message>
+        <source>正在读取 %1 …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件夹：%1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还没有选择整合包。选择游戏文件夹后点“加载”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请先选择游戏文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到文件夹：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>或</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，例如 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tf::FormWindow</name>
+    <message>
+        <source>脚本框中有尚未写入总变量的代码，关闭窗口会丢失它们。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提醒</source>
+        <translation type="unfinished">Reminder</translation>
+    </message>
+    <message>
+        <source>写入总变量并关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不写入，关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tf::pack</name>
+    <message>
+        <source>物品</source>
+        <translation type="unfinished">Item</translation>
+    </message>
+    <message>
+        <source>流体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矿物词典</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>气体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>方块</source>
+        <translation type="unfinished">Block</translation>
+    </message>
+    <message>
+        <source>模组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有找到 crafttweaker.log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crafttweaker.log 无法读取：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2 个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2 个（来自 scripts/.zsrc）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：日志里没有，请在游戏里输入 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有 %1 行无法读取（第一处在第 %2 行），已跳过</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scripts/.zsrc 无法读取：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志里没有任何列表：请进入游戏输入上面的命令，再重新加载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整合包里没有 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整合包里没有 %1，是不是 %2？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tf::pack::PackReader</name>
+    <message>
+        <source>文件太大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不是 JSON 对象</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tf::packcli</name>
+    <message>
+        <source>选项「--pack」后面少了游戏文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不认识的选项「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法：tessaform --check --pack 游戏文件夹 路径...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--check 后面少了要检查的文件或文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到游戏文件夹「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整合包「%1」里没有可用的 id 列表：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读不了「%1」：没有这个文件或文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读不了「%1」：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
