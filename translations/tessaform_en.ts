@@ -1067,6 +1067,21 @@ mod&apos;s recipes</translation>
     </message>
 </context>
 <context>
+    <name>IdAssist</name>
+    <message>
+        <source>%1 id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>或</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，例如 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InWorldCraftingWindow</name>
     <message>
         <source>世界合成</source>
@@ -1610,6 +1625,128 @@ mod&apos;s recipes</translation>
     </message>
 </context>
 <context>
+    <name>Pack</name>
+    <message>
+        <source>物品</source>
+        <translation type="unfinished">Item</translation>
+    </message>
+    <message>
+        <source>流体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矿物词典</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>气体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>方块</source>
+        <translation type="unfinished">Block</translation>
+    </message>
+    <message>
+        <source>模组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件太大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不是 JSON 对象</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有找到 crafttweaker.log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crafttweaker.log 无法读取：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2 个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2 个（来自 scripts/.zsrc）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：日志里没有，请在游戏里输入 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有 %1 行无法读取（第一处在第 %2 行），已跳过</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scripts/.zsrc 无法读取：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志里没有任何列表：请进入游戏输入上面的命令，再重新加载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整合包里没有 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整合包里没有 %1，是不是 %2？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PackCommandLine</name>
+    <message>
+        <source>选项「--pack」后面少了游戏文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不认识的选项「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法：tessaform --check --pack 游戏文件夹 路径...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--check 后面少了要检查的文件或文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到游戏文件夹「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整合包「%1」里没有可用的 id 列表：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读不了「%1」：没有这个文件或文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读不了「%1」：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PackWindow</name>
     <message>
         <source>整合包</source>
@@ -1629,6 +1766,27 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>整合包里的 id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在读取 %1 …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件夹：%1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还没有选择整合包。选择游戏文件夹后点“加载”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请先选择游戏文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到文件夹：%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2024,42 +2182,6 @@ mod&apos;s recipes</translation>
     </message>
 </context>
 <context>
-    <name>tf</name>
-    <message>
-        <source>正在读取 %1 …</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>文件夹：%1
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>还没有选择整合包。选择游戏文件夹后点“加载”。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>请先选择游戏文件夹</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>找不到文件夹：%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 id</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>或</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1，例如 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>tf::FormWindow</name>
     <message>
         <source>脚本框中有尚未写入总变量的代码，关闭窗口会丢失它们。</source>
@@ -2079,131 +2201,6 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tf::pack</name>
-    <message>
-        <source>物品</source>
-        <translation type="unfinished">Item</translation>
-    </message>
-    <message>
-        <source>流体</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>矿物词典</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>气体</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>实体</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>方块</source>
-        <translation type="unfinished">Block</translation>
-    </message>
-    <message>
-        <source>模组</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>没有找到 crafttweaker.log</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>crafttweaker.log 无法读取：%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1：%2 个</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1：%2 个（来自 scripts/.zsrc）</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1：日志里没有，请在游戏里输入 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>有 %1 行无法读取（第一处在第 %2 行），已跳过</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>scripts/.zsrc 无法读取：%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>日志里没有任何列表：请进入游戏输入上面的命令，再重新加载</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>整合包里没有 %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>整合包里没有 %1，是不是 %2？</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>、</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tf::pack::PackReader</name>
-    <message>
-        <source>文件太大</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>不是 JSON 对象</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tf::packcli</name>
-    <message>
-        <source>选项「--pack」后面少了游戏文件夹</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>不认识的选项「%1」</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>用法：tessaform --check --pack 游戏文件夹 路径...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--check 后面少了要检查的文件或文件夹</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>找不到游戏文件夹「%1」</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>整合包「%1」里没有可用的 id 列表：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>读不了「%1」：没有这个文件或文件夹</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>读不了「%1」：%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -16,8 +16,6 @@
 namespace tf {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PackWindow", text); }
-
 const FormDeclaration& packForm() {
   static const FormDeclaration declaration{
       "PackWindow",
@@ -41,11 +39,13 @@ void showSummary(FormWindow& f) {
   const PackService& service = PackService::instance();
   QString text;
   if (service.loading())
-    text = tr("正在读取 %1 …").arg(service.folder());
+    text = QCoreApplication::translate("PackWindow", "正在读取 %1 …").arg(service.folder());
   else if (const pack::SnapshotPtr s = service.snapshot())
-    text = tr("文件夹：%1\n").arg(s->gameFolder()) + pack::describeSummary(s->summary());
+    text = QCoreApplication::translate("PackWindow", "文件夹：%1\n").arg(s->gameFolder()) +
+           pack::describeSummary(s->summary());
   else
-    text = tr("还没有选择整合包。选择游戏文件夹后点“加载”。");
+    text =
+        QCoreApplication::translate("PackWindow", "还没有选择整合包。选择游戏文件夹后点“加载”。");
   f.setText("编辑框2", text);
   f.setProgress("进度条1",
                 service.loading() ? f.progress("进度条1") : (service.snapshot() ? 100 : 0));
@@ -54,11 +54,12 @@ void showSummary(FormWindow& f) {
 void load(FormWindow& f) {
   const QString folder = f.text("编辑框1").trimmed();
   if (folder.isEmpty()) {
-    message(&f, tr("请先选择游戏文件夹"), kMessageWarning);
+    message(&f, QCoreApplication::translate("PackWindow", "请先选择游戏文件夹"), kMessageWarning);
     return;
   }
   if (!QFileInfo(folder).isDir()) {
-    message(&f, tr("找不到文件夹：%1").arg(folder), kMessageWarning);
+    message(&f, QCoreApplication::translate("PackWindow", "找不到文件夹：%1").arg(folder),
+            kMessageWarning);
     return;
   }
   PackService::instance().load(folder);

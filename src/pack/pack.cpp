@@ -18,8 +18,6 @@
 namespace tf::pack {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Pack", text); }
-
 // A line longer than this is no list entry: it is skipped without being held.
 constexpr qsizetype kMaxLine = 1 << 20;
 // One field of an entry (an id, a name, a tag) fits a record's 16-bit length.
@@ -317,13 +315,13 @@ bool KindList::containsRegistryName(QStringView registryName) const {
 
 QString kindName(Kind kind) {
   switch (kind) {
-    case Kind::Item: return tr("物品");
-    case Kind::Liquid: return tr("流体");
-    case Kind::OreName: return tr("矿物词典");
-    case Kind::Gas: return tr("气体");
-    case Kind::Entity: return tr("实体");
-    case Kind::Block: return tr("方块");
-    case Kind::Mod: return tr("模组");
+    case Kind::Item: return QCoreApplication::translate("Pack", "物品");
+    case Kind::Liquid: return QCoreApplication::translate("Pack", "流体");
+    case Kind::OreName: return QCoreApplication::translate("Pack", "矿物词典");
+    case Kind::Gas: return QCoreApplication::translate("Pack", "气体");
+    case Kind::Entity: return QCoreApplication::translate("Pack", "实体");
+    case Kind::Block: return QCoreApplication::translate("Pack", "方块");
+    case Kind::Mod: return QCoreApplication::translate("Pack", "模组");
   }
   return QString();
 }
@@ -686,7 +684,7 @@ void PackReader::readZsrc(const QString& path) {
   if (!file.exists()) return;
   s_.summary_.zsrcFound = true;
   if (file.size() > kMaxZsrc) {
-    s_.summary_.zsrcError = tr("文件太大");
+    s_.summary_.zsrcError = QCoreApplication::translate("Pack", "文件太大");
     return;
   }
   if (!file.open(QIODevice::ReadOnly)) {
@@ -696,8 +694,9 @@ void PackReader::readZsrc(const QString& path) {
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
   if (!doc.isObject()) {
-    s_.summary_.zsrcError =
-        error.error != QJsonParseError::NoError ? error.errorString() : tr("不是 JSON 对象");
+    s_.summary_.zsrcError = error.error != QJsonParseError::NoError
+                                ? error.errorString()
+                                : QCoreApplication::translate("Pack", "不是 JSON 对象");
     return;
   }
   const QJsonObject root = doc.object();
@@ -752,7 +751,7 @@ SnapshotPtr readPack(const QString& gameFolder, const Progress& progress) {
   const QDir dir(gameFolder);
   QFile log(dir.filePath(QStringLiteral("crafttweaker.log")));
   if (!log.exists()) {
-    s->summary_.logError = tr("没有找到 crafttweaker.log");
+    s->summary_.logError = QCoreApplication::translate("Pack", "没有找到 crafttweaker.log");
   } else if (!log.open(QIODevice::ReadOnly)) {
     s->summary_.logFound = true;
     s->summary_.logError = log.errorString();
@@ -930,35 +929,44 @@ QString Snapshot::example(Kind kind) const {
 QString describeSummary(const LoadSummary& summary) {
   QStringList lines;
   if (!summary.logError.isEmpty())
-    lines.append(tr("crafttweaker.log 无法读取：%1").arg(summary.logError));
+    lines.append(
+        QCoreApplication::translate("Pack", "crafttweaker.log 无法读取：%1").arg(summary.logError));
   for (int k = 0; k < kKindCount; ++k) {
     const KindSummary& s = summary.kinds[k];
     const Kind kind = Kind(k);
     switch (s.source) {
-      case Source::Log: lines.append(tr("%1：%2 个").arg(kindName(kind)).arg(s.count)); break;
+      case Source::Log:
+        lines.append(
+            QCoreApplication::translate("Pack", "%1：%2 个").arg(kindName(kind)).arg(s.count));
+        break;
       case Source::Zsrc:
-        lines.append(tr("%1：%2 个（来自 scripts/.zsrc）").arg(kindName(kind)).arg(s.count));
+        lines.append(QCoreApplication::translate("Pack", "%1：%2 个（来自 scripts/.zsrc）")
+                         .arg(kindName(kind))
+                         .arg(s.count));
         break;
       case Source::None:
-        lines.append(
-            tr("%1：日志里没有，请在游戏里输入 %2").arg(kindName(kind), kindCommand(kind)));
+        lines.append(QCoreApplication::translate("Pack", "%1：日志里没有，请在游戏里输入 %2")
+                         .arg(kindName(kind), kindCommand(kind)));
         break;
     }
   }
   if (summary.unreadableLines > 0)
-    lines.append(tr("有 %1 行无法读取（第一处在第 %2 行），已跳过")
+    lines.append(QCoreApplication::translate("Pack", "有 %1 行无法读取（第一处在第 %2 行），已跳过")
                      .arg(summary.unreadableLines)
                      .arg(summary.firstUnreadableLine));
   if (!summary.zsrcError.isEmpty())
-    lines.append(tr("scripts/.zsrc 无法读取：%1").arg(summary.zsrcError));
+    lines.append(
+        QCoreApplication::translate("Pack", "scripts/.zsrc 无法读取：%1").arg(summary.zsrcError));
   if (summary.logError.isEmpty() && summary.logFound && !summary.anyList())
-    lines.append(tr("日志里没有任何列表：请进入游戏输入上面的命令，再重新加载"));
+    lines.append(QCoreApplication::translate(
+        "Pack", "日志里没有任何列表：请进入游戏输入上面的命令，再重新加载"));
   return lines.join(u'\n');
 }
 
 QString describeUnknown(QStringView id, const QStringList& suggestions) {
-  if (suggestions.isEmpty()) return tr("整合包里没有 %1").arg(id);
-  return tr("整合包里没有 %1，是不是 %2？").arg(id, suggestions.join(tr("、")));
+  if (suggestions.isEmpty()) return QCoreApplication::translate("Pack", "整合包里没有 %1").arg(id);
+  return QCoreApplication::translate("Pack", "整合包里没有 %1，是不是 %2？")
+      .arg(id, suggestions.join(QCoreApplication::translate("Pack", "、")));
 }
 
 }  // namespace tf::pack

@@ -13,8 +13,6 @@
 namespace tf::packcli {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PackCommandLine", text); }
-
 struct Target {
   QString shown;  // as the output names it
   QString path;
@@ -63,31 +61,44 @@ int runCheckWithPack(const QStringList& args, QTextStream& out, QTextStream& err
         gameFolder = args[++i];
       }
       if (gameFolder.isEmpty()) {
-        err << "tessaform: " << tr("选项「--pack」后面少了游戏文件夹") << '\n';
+        err << "tessaform: "
+            << QCoreApplication::translate("PackCommandLine", "选项「--pack」后面少了游戏文件夹")
+            << '\n';
         return 2;
       }
       hasPack = true;
     } else {
-      err << "tessaform: " << tr("不认识的选项「%1」").arg(arg) << '\n';
+      err << "tessaform: "
+          << QCoreApplication::translate("PackCommandLine", "不认识的选项「%1」").arg(arg) << '\n';
       return 2;
     }
   }
   if (!hasCheck || !hasPack) {
-    err << "tessaform: " << tr("用法：tessaform --check --pack 游戏文件夹 路径...") << '\n';
+    err << "tessaform: "
+        << QCoreApplication::translate("PackCommandLine",
+                                       "用法：tessaform --check --pack 游戏文件夹 路径...")
+        << '\n';
     return 2;
   }
   if (paths.isEmpty()) {
-    err << "tessaform: " << tr("--check 后面少了要检查的文件或文件夹") << '\n';
+    err << "tessaform: "
+        << QCoreApplication::translate("PackCommandLine", "--check 后面少了要检查的文件或文件夹")
+        << '\n';
     return 2;
   }
   if (!QFileInfo(gameFolder).isDir()) {
-    err << "tessaform: " << tr("找不到游戏文件夹「%1」").arg(gameFolder) << '\n';
+    err << "tessaform: "
+        << QCoreApplication::translate("PackCommandLine", "找不到游戏文件夹「%1」").arg(gameFolder)
+        << '\n';
     return 2;
   }
   const pack::SnapshotPtr snapshot = pack::readPack(gameFolder);
   const pack::LoadSummary& summary = snapshot->summary();
   if (!summary.anyList()) {
-    err << "tessaform: " << tr("整合包「%1」里没有可用的 id 列表：").arg(gameFolder) << '\n'
+    err << "tessaform: "
+        << QCoreApplication::translate("PackCommandLine", "整合包「%1」里没有可用的 id 列表：")
+               .arg(gameFolder)
+        << '\n'
         << pack::describeSummary(summary) << '\n';
     return 2;
   }
@@ -106,7 +117,10 @@ int runCheckWithPack(const QStringList& args, QTextStream& out, QTextStream& err
     } else if (info.isFile()) {
       targets.push_back({path, path});
     } else {
-      err << "tessaform: " << tr("读不了「%1」：没有这个文件或文件夹").arg(path) << '\n';
+      err << "tessaform: "
+          << QCoreApplication::translate("PackCommandLine", "读不了「%1」：没有这个文件或文件夹")
+                 .arg(path)
+          << '\n';
       unreadable = true;
     }
   }
@@ -116,7 +130,9 @@ int runCheckWithPack(const QStringList& args, QTextStream& out, QTextStream& err
   for (size_t i = 0; i < targets.size(); ++i) {
     QFile file(targets[i].path);
     if (!file.open(QIODevice::ReadOnly)) {
-      err << "tessaform: " << tr("读不了「%1」：%2").arg(targets[i].shown, file.errorString())
+      err << "tessaform: "
+          << QCoreApplication::translate("PackCommandLine", "读不了「%1」：%2")
+                 .arg(targets[i].shown, file.errorString())
           << '\n';
       unreadable = true;
       continue;
@@ -131,7 +147,9 @@ int runCheckWithPack(const QStringList& args, QTextStream& out, QTextStream& err
       if (p.parseError && !skipNoted) {
         skipNoted = true;
         out << place << "note: "
-            << tr("游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件").arg(targets.size() - i - 1)
+            << QCoreApplication::translate("PackCommandLine",
+                                           "游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件")
+                   .arg(targets.size() - i - 1)
             << '\n';
       }
     }

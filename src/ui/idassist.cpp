@@ -23,8 +23,6 @@ static_assert(kIdEntity == pack::kindBit(pack::Kind::Entity));
 static_assert(kIdBlock == pack::kindBit(pack::Kind::Block));
 static_assert(kIdMod == pack::kindBit(pack::Kind::Mod));
 
-QString tr(const char* text) { return QCoreApplication::translate("IdAssist", text); }
-
 // The popup shows this many matches at most; typing more narrows them.
 constexpr int kPopupRows = 50;
 constexpr int kInsertRole = Qt::UserRole + 1;
@@ -194,8 +192,11 @@ QString idBoxTooltip(const IdBox& box, const pack::Snapshot* pack) {
       if (!id.isEmpty()) example = idForBox(kind, id, {}, box.form);
     }
   }
-  const QString what = tr("%1 id").arg(names.join(tr("或")));
-  return example.isEmpty() ? what : tr("%1，例如 %2").arg(what, example);
+  const QString what = QCoreApplication::translate("IdAssist", "%1 id")
+                           .arg(names.join(QCoreApplication::translate("IdAssist", "或")));
+  return example.isEmpty()
+             ? what
+             : QCoreApplication::translate("IdAssist", "%1，例如 %2").arg(what, example);
 }
 
 QString unknownIdMessage(const QString& text, const IdBox& box, const pack::Snapshot& pack,
