@@ -411,6 +411,8 @@ class Checker : public QObject {
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
+    env.remove("LANGUAGE");
+    env.insert("LC_ALL", "zh_CN.UTF-8");  // the messages in the language of a Chinese desktop
     p.setProcessEnvironment(env);
     p.start(TESSAFORM_BINARY, {"--check", dir});
     QVERIFY(p.waitForFinished(60000));
@@ -420,6 +422,14 @@ class Checker : public QObject {
         QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines[0].endsWith("sub/broken.zs:2:33: error: 这里应当是「)」，却是「;」"));
+    // On any other desktop the same lines are English.
+    env.insert("LC_ALL", "en_US.UTF-8");
+    p.setProcessEnvironment(env);
+    p.start(TESSAFORM_BINARY, {"--check", dir});
+    QVERIFY(p.waitForFinished(60000));
+    const QString english = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(english.contains("sub/broken.zs:2:33: error: "), qPrintable(english));
+    for (const QChar c : english) QVERIFY2(c.unicode() < 0x2E80, qPrintable(english));
     p.start(TESSAFORM_BINARY, {"--check", dir + "/alpha.zs"});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);

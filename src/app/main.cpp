@@ -11,8 +11,9 @@
 
 int main(int argc, char* argv[]) {
   // "--check" and "--help" need no window system: decided before any QApplication exists.
-  if (tf::packcli::wantsPack(argc, argv)) return tf::packcli::runCommandLine(argc, argv);
-  if (tf::cli::isCommandLine(argc, argv)) return tf::cli::runCommandLine(argc, argv);
+  if (tf::cli::isCommandLine(argc, argv))
+    return tf::cli::runCommandLine(argc, argv, &tf::packcli::openPack,
+                                   [] { tf::useSystemLanguage(); });
   QApplication app(argc, argv);
   // Settings that the program remembers across runs (QSettings) are kept under this name.
   QApplication::setOrganizationName(QStringLiteral("tessaform"));

@@ -27,6 +27,7 @@ struct OptionSpec {
 constexpr OptionSpec kOptions[] = {
     {"check", nullptr, false},
     {"help", "h", false},
+    {"pack", nullptr, true},
 };
 
 struct Arguments {
@@ -87,7 +88,7 @@ Arguments parseArguments(const QStringList& args) {
 QString usage() {
   return QCoreApplication::translate(
       "CommandLine",
-      "用法：tessaform --check 路径...\n"
+      "用法：tessaform --check [--pack 游戏文件夹] 路径...\n"
       "\n"
       "按游戏读取脚本的方式检查 ZenScript 脚本（.zs），不需要图形界面。\n"
       "路径可以是文件或文件夹；文件夹里的脚本按游戏的加载顺序检查：先按 #priority\n"
@@ -98,6 +99,7 @@ QString usage() {
       "\n"
       "选项：\n"
       "  --check 路径...   检查这些文件和文件夹\n"
+      "  --pack 游戏文件夹  同时按这个整合包的 id 列表检查 <...> 里的 id\n"
       "  -h, --help        显示这段说明\n"
       "\n"
       "退出码：0 没有错误；1 脚本里有错误；2 有路径读不了或参数不对。\n"
@@ -121,19 +123,22 @@ bool isCommandLine(int argc, char** argv) {
   return false;
 }
 
-int runCommandLine(int argc, char** argv) {
+int runCommandLine(int argc, char** argv, const PackOpener& openPack,
+                   const std::function<void()>& useLanguage) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("tessaform"));
   QCoreApplication::setApplicationName(QStringLiteral("tessaform"));
+  if (useLanguage) useLanguage();
   QTextStream out(stdout);
   QTextStream err(stderr);
-  const int code = runCheckCommand(QCoreApplication::arguments().mid(1), out, err);
+  const int code = runCheckCommand(QCoreApplication::arguments().mid(1), out, err, openPack);
   out.flush();
   err.flush();
   return code;
 }
 
-int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err,
+                    const PackOpener& openPack) {
   const Arguments a = parseArguments(args);
   if (!a.error.isEmpty()) {
     err << "tessaform: " << a.error << '\n'
@@ -154,6 +159,17 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         << QCoreApplication::translate("CommandLine", "--check 后面少了要检查的文件或文件夹")
         << '\n';
     return 2;
+  }
+
+  std::unique_ptr<BracketResolver> resolver;
+  if (a.has("pack")) {
+    if (!openPack) {
+      err << "tessaform: " << QCoreApplication::translate("CommandLine", "这个程序不能读整合包")
+          << '\n';
+      return 2;
+    }
+    resolver = openPack(a.values.value(QStringLiteral("pack")), err);
+    if (!resolver) return 2;
   }
 
   bool unreadable = false;
@@ -194,7 +210,7 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
       unreadable = true;
       continue;
     }
-    const CheckResult result = checkBytes(file.readAll());
+    const CheckResult result = checkBytes(file.readAll(), resolver.get());
     for (const Problem& p : result.problems) {
       const bool error = p.severity == Severity::Error;
       anyError = anyError || error;
