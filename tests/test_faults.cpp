@@ -364,7 +364,9 @@ class Faults : public QObject {
     test::Harness h;
     for (const QString& folder : folders) QVERIFY(QDir().mkpath(h.path(folder)));
     const QString dir = h.path(programDir);
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The user's data folder for the program, whatever the application's names are.
+    const QString dataDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tessaform";
     QCOMPARE(listFilePathFor(dir),
              QDir(beside ? dir : dataDir).filePath(QString::fromUtf8("临时文件.txt")));
   }

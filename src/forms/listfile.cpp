@@ -56,8 +56,11 @@ bool isPortableFolder(const QString& programDir) {
 
 QString listFilePathFor(const QString& programDir) {
   if (isPortableFolder(programDir)) return QDir(programDir).filePath(kListFileName);
-  QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  if (dataDir.isEmpty()) dataDir = QDir::homePath() + QStringLiteral("/.local/share/tessaform");
+  // The user's data folder for the program (~/.local/share/tessaform), named here rather than
+  // taken from the application's names, so that it stays where earlier versions kept the list.
+  QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  dataDir = dataDir.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share/tessaform")
+                              : dataDir + QStringLiteral("/tessaform");
   QDir().mkpath(dataDir);
   return QDir(dataDir).filePath(kListFileName);
 }
