@@ -336,17 +336,16 @@ class Checker : public QObject {
     QCOMPARE(resolver.seen, (QStringList{"minecraft:stone", "minecraft:stonee", "gas:water vapor",
                                          "ore:ingotIron"}));
     QCOMPARE(r.problems.size(), size_t(2));
-    QCOMPARE(
-        describe(r.problems[0]),
-        QString("第 2 行第 16 列：没有这个 id：「minecraft:stonee」，是不是「minecraft:stone」？"));
+    QCOMPARE(describe(r.problems[0]),
+             QString("第 2 行第 16 列：整合包里没有 minecraft:stonee，是不是 minecraft:stone？"));
     QCOMPARE(r.problems[0].length, qsizetype(18));
     Problem several = r.problems[0];
     several.args << "minecraft:stone_slab"
                  << "minecraft:stonebrick"
                  << "minecraft:cobblestone";
     QCOMPARE(describeWhat(several),
-             QString("没有这个 id：「minecraft:stonee」，是不是「minecraft:stone」、"
-                     "「minecraft:stone_slab」、「minecraft:stonebrick」？"));
+             QString("整合包里没有 minecraft:stonee，是不是 minecraft:stone、"
+                     "minecraft:stone_slab、minecraft:stonebrick？"));
     QCOMPARE(r.problems[0].severity, Severity::Error);
     QVERIFY(!r.hasParseError());
     QVERIFY(r.hasError());

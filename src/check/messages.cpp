@@ -118,15 +118,12 @@ QString describeWhat(const Problem& p) {
   if (k == QLatin1String("empty-id"))
     return QCoreApplication::translate("Checker", "尖括号里的 id 是空的");
   if (k == QLatin1String("unknown-id")) {
-    // args: the id, then the closest known ids (at most three are named)
-    if (p.args.size() > 1) {
-      QStringList near;
-      for (qsizetype i = 1; i < p.args.size() && i <= 3; ++i)
-        near << QStringLiteral("「%1」").arg(p.args[i]);
-      return QCoreApplication::translate("Checker", "没有这个 id：「%1」，是不是%2？")
-          .arg(arg(p, 0), near.join(QStringLiteral("、")));
-    }
-    return QCoreApplication::translate("Checker", "没有这个 id：「%1」").arg(arg(p, 0));
+    // args: the id, then the closest known ids (at most three are named), worded as the id
+    // boxes word it
+    if (p.args.size() > 1)
+      return QCoreApplication::translate("Checker", "整合包里没有 %1，是不是 %2？")
+          .arg(arg(p, 0), p.args.mid(1, 3).join(QCoreApplication::translate("Checker", "、")));
+    return QCoreApplication::translate("Checker", "整合包里没有 %1").arg(arg(p, 0));
   }
   if (k == QLatin1String("not-utf8"))
     return QCoreApplication::translate(
