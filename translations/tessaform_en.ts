@@ -84,183 +84,184 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     <name>BatchRows</name>
     <message>
         <source>临时文件已被另一个程序修改……</source>
-        <translation type="unfinished"></translation>
+        <translation>Another program changed the temporary file…</translation>
     </message>
     <message>
         <source>本程序上次存入或读取的列表有 %1 个id，文件中现在的列表有 %2 个id。<byte value="xd"/>
 要用文件中现在的列表写入吗？</source>
-        <translation type="unfinished"></translation>
+        <translation>The list this program last stored or read has %1 ids; the list in the file now has %2 ids.<byte value="xd"/>
+Write using the list that is in the file now?</translation>
     </message>
     <message>
         <source>使用文件中的列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the file&apos;s list</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>Checker</name>
     <message>
         <source>名字</source>
-        <translation type="unfinished"></translation>
+        <translation>a name</translation>
     </message>
     <message>
         <source>整数</source>
-        <translation type="unfinished"></translation>
+        <translation>an integer</translation>
     </message>
     <message>
         <source>「]」或「,」</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;]&apos; or &apos;,&apos;</translation>
     </message>
     <message>
         <source>「}」或「,」</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;}&apos; or &apos;,&apos;</translation>
     </message>
     <message>
         <source>两个逗号之间少了一个值</source>
-        <translation type="unfinished"></translation>
+        <translation>A value is missing between two commas</translation>
     </message>
     <message>
         <source>逗号前面少了一个值</source>
-        <translation type="unfinished"></translation>
+        <translation>A value is missing before the comma</translation>
     </message>
     <message>
         <source>「*」后面少了数量</source>
-        <translation type="unfinished"></translation>
+        <translation>A count is missing after &apos;*&apos;</translation>
     </message>
     <message>
         <source>最后一个逗号后面少了一个值（调用的括号里不能以逗号结尾）</source>
-        <translation type="unfinished"></translation>
+        <translation>A value is missing after the last comma (a call&apos;s parentheses cannot end with a comma)</translation>
     </message>
     <message>
         <source>「%1」前面少了一个值</source>
-        <translation type="unfinished"></translation>
+        <translation>A value is missing before &apos;%1&apos;</translation>
     </message>
     <message>
         <source>「.」后面应当是名字，却是「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>Expected a name after &apos;.&apos;, found &apos;%1&apos;</translation>
     </message>
     <message>
         <source>多了一个「;」，这里没有语句</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra &apos;;&apos;: there is no statement here</translation>
     </message>
     <message>
         <source>import 只能写在文件开头、所有语句之前</source>
-        <translation type="unfinished"></translation>
+        <translation>import can only be at the start of the file, before all statements</translation>
     </message>
     <message>
         <source>这里应当是一个值，却是「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>Expected a value here, found &apos;%1&apos;</translation>
     </message>
     <message>
         <source>这里应当是%1，却是「%2」</source>
-        <translation type="unfinished"></translation>
+        <translation>Expected %1 here, found &apos;%2&apos;</translation>
     </message>
     <message>
         <source>这里应当是%1，文件却已结束</source>
-        <translation type="unfinished"></translation>
+        <translation>Expected %1 here, but the file ended</translation>
     </message>
     <message>
         <source>字符串在「%1」前面就结束了：字符串里的引号要写成 \&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>The string ends before &apos;%1&apos;: write a quote inside a string as \&quot;</translation>
     </message>
     <message>
         <source>「%1」被读成了一个负数：减号和数字之间要加空格</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is read as a negative number: put a space between the minus sign and the number</translation>
     </message>
     <message>
         <source>文件在这里意外结束，后面还少内容</source>
-        <translation type="unfinished"></translation>
+        <translation>The file ends here unexpectedly; something is missing</translation>
     </message>
     <message>
         <source>这里应当是类型名，却是「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>Expected a type name here, found &apos;%1&apos;</translation>
     </message>
     <message>
         <source>global/static 后面少了名字</source>
-        <translation type="unfinished"></translation>
+        <translation>A name is missing after global/static</translation>
     </message>
     <message>
         <source>global/static 变量必须用「=」赋初值</source>
-        <translation type="unfinished"></translation>
+        <translation>A global/static variable must be given a value with &apos;=&apos;</translation>
     </message>
     <message>
         <source>函数参数的默认值不能是变量</source>
-        <translation type="unfinished"></translation>
+        <translation>A function parameter&apos;s default value cannot be a variable</translation>
     </message>
     <message>
         <source>参数「%1」也要有默认值：前面的参数已有默认值</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter &apos;%1&apos; needs a default value too: an earlier parameter has one</translation>
     </message>
     <message>
         <source>括号或语句嵌套超过 %1 层，太深了</source>
-        <translation type="unfinished"></translation>
+        <translation>Brackets or statements are nested more than %1 levels deep</translation>
     </message>
     <message>
         <source>数字「%1」写法不对或超出范围</source>
-        <translation type="unfinished"></translation>
+        <translation>The number &apos;%1&apos; is malformed or out of range</translation>
     </message>
     <message>
         <source>文件开头有 BOM（字节顺序标记），游戏读不了：请存成不带 BOM 的 UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>The file starts with a BOM (byte order mark), which the game cannot read: save it as UTF-8 without BOM</translation>
     </message>
     <message>
         <source>这里有一个特殊空格（%1），要换成普通空格</source>
-        <translation type="unfinished"></translation>
+        <translation>There is a special space here (%1): replace it with a normal space</translation>
     </message>
     <message>
         <source>尖括号里的 id 不能有中文或全角字符「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>An id in angle brackets cannot contain Chinese or full-width characters: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>「%1」是中文或全角字符：字符串和注释以外只能用英文半角字符</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is a Chinese or full-width character: outside strings and comments, use only ASCII characters</translation>
     </message>
     <message>
         <source>这里有一个看不见的控制字符（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>There is an invisible control character here (%1)</translation>
     </message>
     <message>
         <source>这里不能有字符「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>The character &apos;%1&apos; is not allowed here</translation>
     </message>
     <message>
         <source>字符串里的「\%1」不是有效的转义（可用 \&quot; \&apos; \\ \/ \b \f \n \r \t \uXXXX）</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;\%1&apos; in a string is not a valid escape (use \&quot; \&apos; \\ \/ \b \f \n \r \t \uXXXX)</translation>
     </message>
     <message>
         <source>第 %1 行开始的字符串没有结束：少了收尾的引号</source>
-        <translation type="unfinished"></translation>
+        <translation>The string that starts on line %1 is not closed: the closing quote is missing</translation>
     </message>
     <message>
         <source>第 %1 行开始的注释「/*」没有结束：少了「*/」</source>
-        <translation type="unfinished"></translation>
+        <translation>The comment &apos;/*&apos; that starts on line %1 is not closed: &apos;*/&apos; is missing</translation>
     </message>
     <message>
         <source>第 %1 行的「&lt;」没有对应的「&gt;」</source>
-        <translation type="unfinished"></translation>
+        <translation>The &apos;&lt;&apos; on line %1 has no matching &apos;&gt;&apos;</translation>
     </message>
     <message>
         <source>尖括号里的 id 是空的</source>
-        <translation type="unfinished"></translation>
+        <translation>The id in the angle brackets is empty</translation>
     </message>
     <message>
         <source>没有这个 id：「%1」，是不是%2？</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown id &apos;%1&apos;. Did you mean %2?</translation>
     </message>
     <message>
         <source>没有这个 id：「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown id &apos;%1&apos;</translation>
     </message>
     <message>
         <source>文件不是有效的 UTF-8 编码（从第 %1 行起），游戏会把它读成乱码</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not valid UTF-8 (from line %1 on); the game will read it as garbled text</translation>
     </message>
     <message>
         <source>第 %1 行第 %2 列：%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1, column %2: %3</translation>
     </message>
 </context>
 <context>
@@ -291,7 +292,7 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     </message>
     <message>
         <source>输入（气体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
 </context>
 <context>
@@ -318,11 +319,11 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     </message>
     <message>
         <source>输出（气体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Output (gas) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>输出（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
     </message>
 </context>
 <context>
@@ -345,11 +346,11 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     </message>
     <message>
         <source>输入（气体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>输出（气体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Output (gas) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
 </context>
 <context>
@@ -402,15 +403,15 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     <name>CommandLine</name>
     <message>
         <source>不认识的选项「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>选项「%1」后面少了值</source>
-        <translation type="unfinished"></translation>
+        <translation>Option &apos;%1&apos; needs a value</translation>
     </message>
     <message>
         <source>选项「%1」不带值</source>
-        <translation type="unfinished"></translation>
+        <translation>Option &apos;%1&apos; takes no value</translation>
     </message>
     <message>
         <source>用法：tessaform --check 路径...
@@ -429,35 +430,50 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
 退出码：0 没有错误；1 脚本里有错误；2 有路径读不了或参数不对。
 不带 --check 时照常打开程序窗口。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: tessaform --check PATH...
+
+Checks ZenScript scripts (.zs) the way the game reads them, without a window.
+A path is a file or a folder; a folder&apos;s scripts are checked in load order: by #priority
+from high to low, then by relative path (ignoring case); files with #norun are skipped.
+
+Each problem is one line: path:line:column: error: text (or warning: text).
+The first file with a syntax error also gets a note: line saying how many later scripts the game skips.
+
+Options:
+  --check PATH...   check these files and folders
+  -h, --help        show this help
+
+Exit code: 0 no errors; 1 errors in the scripts; 2 a path is unreadable or the arguments are wrong.
+Without --check, the program window opens as usual.
+</translation>
     </message>
     <message>
         <source>用 tessaform --help 查看用法。</source>
-        <translation type="unfinished"></translation>
+        <translation>See tessaform --help for usage.</translation>
     </message>
     <message>
         <source>要检查脚本请用 --check 路径...</source>
-        <translation type="unfinished"></translation>
+        <translation>To check scripts, use --check PATH...</translation>
     </message>
     <message>
         <source>--check 后面少了要检查的文件或文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>--check needs the files or folders to check</translation>
     </message>
     <message>
         <source>读不了「%1」：这不是普通文件，也不是文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read &apos;%1&apos;: it is neither a regular file nor a folder</translation>
     </message>
     <message>
         <source>读不了「%1」：没有这个文件或文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read &apos;%1&apos;: no such file or folder</translation>
     </message>
     <message>
         <source>读不了「%1」：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Because of this syntax error, the game skips every script file loaded after this one (%1)</translation>
     </message>
 </context>
 <context>
@@ -488,7 +504,7 @@ Tessaform, version: Zari 1.0.1.4<byte value="xd"/>
     </message>
     <message>
         <source>输入（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Input (no mod prefix: minecraft:water becomes water)</translation>
     </message>
 </context>
 <context>
@@ -731,59 +747,59 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     </message>
     <message>
         <source>没有写入权限</source>
-        <translation type="unfinished"></translation>
+        <translation>No permission to write</translation>
     </message>
     <message>
         <source>磁盘空间不足</source>
-        <translation type="unfinished"></translation>
+        <translation>Not enough disk space</translation>
     </message>
     <message>
         <source>超出了磁盘配额</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk quota exceeded</translation>
     </message>
     <message>
         <source>文件名或路径太长</source>
-        <translation type="unfinished"></translation>
+        <translation>The file name or path is too long</translation>
     </message>
     <message>
         <source>磁盘是只读的</source>
-        <translation type="unfinished"></translation>
+        <translation>The disk is read-only</translation>
     </message>
     <message>
         <source>路径中有一部分不是文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Part of the path is not a folder</translation>
     </message>
     <message>
         <source>读写磁盘时出错</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk read/write error</translation>
     </message>
     <message>
         <source>文件正在被使用</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is in use</translation>
     </message>
     <message>
         <source>文件太大</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large</translation>
     </message>
     <message>
         <source>路径中的符号链接太多</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many symbolic links in the path</translation>
     </message>
     <message>
         <source>打开的文件太多</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many open files</translation>
     </message>
     <message>
         <source>无法写入文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the file</translation>
     </message>
     <message>
         <source>这个路径不是普通文件</source>
-        <translation type="unfinished"></translation>
+        <translation>This path is not a regular file</translation>
     </message>
     <message>
         <source>路径中有换行符或其他控制字符，不能用作文件名</source>
-        <translation type="unfinished"></translation>
+        <translation>The path contains a line break or another control character and cannot be used as a file name</translation>
     </message>
 </context>
 <context>
@@ -1070,15 +1086,15 @@ mod&apos;s recipes</translation>
     <name>IdAssist</name>
     <message>
         <source>%1 id</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 id</translation>
     </message>
     <message>
         <source>或</source>
-        <translation type="unfinished"></translation>
+        <translation> or </translation>
     </message>
     <message>
         <source>%1，例如 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, e.g. %2</translation>
     </message>
 </context>
 <context>
@@ -1149,7 +1165,7 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>省略模组名前缀，minecraft：water变成water</source>
-        <translation type="unfinished"></translation>
+        <translation>No mod prefix: minecraft:water becomes water</translation>
     </message>
 </context>
 <context>
@@ -1300,43 +1316,43 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>总变量（导出为zs脚本）</source>
-        <translation type="unfinished"></translation>
+        <translation>The collected script (exported as a .zs script)</translation>
     </message>
     <message>
         <source>通用机械的脚本</source>
-        <translation type="unfinished"></translation>
+        <translation>The Mekanism script</translation>
     </message>
     <message>
         <source>龙之研究的json</source>
-        <translation type="unfinished"></translation>
+        <translation>The fusion crafting JSON</translation>
     </message>
     <message>
         <source>以下内容还没有导出，退出会丢失它们：</source>
-        <translation type="unfinished"></translation>
+        <translation>These have not been exported yet and will be lost if you quit:</translation>
     </message>
     <message>
         <source>提醒</source>
-        <translation type="unfinished">Reminder</translation>
+        <translation>Reminder</translation>
     </message>
     <message>
         <source>导出…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export…</translation>
     </message>
     <message>
         <source>退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>整合包</source>
-        <translation type="unfinished"></translation>
+        <translation>Pack</translation>
     </message>
     <message>
         <source>检查脚本</source>
-        <translation type="unfinished"></translation>
+        <translation>Check scripts</translation>
     </message>
 </context>
 <context>
@@ -1470,11 +1486,11 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>输入（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Input (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>成品（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
     </message>
 </context>
 <context>
@@ -1628,166 +1644,167 @@ mod&apos;s recipes</translation>
     <name>Pack</name>
     <message>
         <source>物品</source>
-        <translation type="unfinished">Item</translation>
+        <translation>Item</translation>
     </message>
     <message>
         <source>流体</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquid</translation>
     </message>
     <message>
         <source>矿物词典</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore dictionary</translation>
     </message>
     <message>
         <source>气体</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>实体</source>
-        <translation type="unfinished"></translation>
+        <translation>Entity</translation>
     </message>
     <message>
         <source>方块</source>
-        <translation type="unfinished">Block</translation>
+        <translation>Block</translation>
     </message>
     <message>
         <source>模组</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod</translation>
     </message>
     <message>
         <source>文件太大</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large</translation>
     </message>
     <message>
         <source>不是 JSON 对象</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a JSON object</translation>
     </message>
     <message>
         <source>没有找到 crafttweaker.log</source>
-        <translation type="unfinished"></translation>
+        <translation>crafttweaker.log not found</translation>
     </message>
     <message>
         <source>crafttweaker.log 无法读取：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read crafttweaker.log: %1</translation>
     </message>
     <message>
         <source>%1：%2 个</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1：%2 个（来自 scripts/.zsrc）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (from scripts/.zsrc)</translation>
     </message>
     <message>
         <source>%1：日志里没有，请在游戏里输入 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: not in the log; type %2 in the game</translation>
     </message>
     <message>
         <source>有 %1 行无法读取（第一处在第 %2 行），已跳过</source>
-        <translation type="unfinished"></translation>
+        <translation>Skipped unreadable lines: %1 (the first is line %2)</translation>
     </message>
     <message>
         <source>scripts/.zsrc 无法读取：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read scripts/.zsrc: %1</translation>
     </message>
     <message>
         <source>日志里没有任何列表：请进入游戏输入上面的命令，再重新加载</source>
-        <translation type="unfinished"></translation>
+        <translation>The log holds no lists: type the commands above in the game, then load again</translation>
     </message>
     <message>
         <source>整合包里没有 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not in the pack</translation>
     </message>
     <message>
         <source>整合包里没有 %1，是不是 %2？</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not in the pack. Did you mean %2?</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>PackCommandLine</name>
     <message>
         <source>选项「--pack」后面少了游戏文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Option &apos;--pack&apos; needs the game folder</translation>
     </message>
     <message>
         <source>不认识的选项「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>用法：tessaform --check --pack 游戏文件夹 路径...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: tessaform --check --pack GAME_FOLDER PATH...</translation>
     </message>
     <message>
         <source>--check 后面少了要检查的文件或文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>--check needs the files or folders to check</translation>
     </message>
     <message>
         <source>找不到游戏文件夹「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>Game folder &apos;%1&apos; not found</translation>
     </message>
     <message>
         <source>整合包「%1」里没有可用的 id 列表：</source>
-        <translation type="unfinished"></translation>
+        <translation>The pack &apos;%1&apos; has no usable id lists:</translation>
     </message>
     <message>
         <source>读不了「%1」：没有这个文件或文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read &apos;%1&apos;: no such file or folder</translation>
     </message>
     <message>
         <source>读不了「%1」：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Because of this syntax error, the game skips every script file loaded after this one (%1)</translation>
     </message>
 </context>
 <context>
     <name>PackWindow</name>
     <message>
         <source>整合包</source>
-        <translation type="unfinished"></translation>
+        <translation>Pack</translation>
     </message>
     <message>
         <source>游戏文件夹（其中有 mods、config、scripts 和 crafttweaker.log）</source>
-        <translation type="unfinished"></translation>
+        <translation>Game folder (with mods, config, scripts and crafttweaker.log)</translation>
     </message>
     <message>
         <source>选择文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse…</translation>
     </message>
     <message>
         <source>加载</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
     </message>
     <message>
         <source>整合包里的 id</source>
-        <translation type="unfinished"></translation>
+        <translation>Ids in the pack</translation>
     </message>
     <message>
         <source>正在读取 %1 …</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading %1 …</translation>
     </message>
     <message>
         <source>文件夹：%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Folder: %1
+</translation>
     </message>
     <message>
         <source>还没有选择整合包。选择游戏文件夹后点“加载”。</source>
-        <translation type="unfinished"></translation>
+        <translation>No pack chosen yet. Choose the game folder, then press “Load”.</translation>
     </message>
     <message>
         <source>请先选择游戏文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the game folder first</translation>
     </message>
     <message>
         <source>找不到文件夹：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder not found: %1</translation>
     </message>
 </context>
 <context>
@@ -1822,15 +1839,15 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>输入（气体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>输入（流体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Input (fluid) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>输出（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
     </message>
 </context>
 <context>
@@ -1864,63 +1881,63 @@ mod&apos;s recipes</translation>
     <name>ScriptCheckWindow</name>
     <message>
         <source>[错误] %1：无法读取：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>[error] %1: cannot read: %2</translation>
     </message>
     <message>
         <source>[错误] %1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>[error] %1: %2</translation>
     </message>
     <message>
         <source>[警告] %1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>[warning] %1: %2</translation>
     </message>
     <message>
         <source>共检查 %1 个文件：%2 处错误，%3 处警告。</source>
-        <translation type="unfinished"></translation>
+        <translation>Files checked: %1. Errors: %2, warnings: %3.</translation>
     </message>
     <message>
         <source>这个文件夹里没有游戏会运行的 .zs 脚本。</source>
-        <translation type="unfinished"></translation>
+        <translation>This folder has no .zs scripts that the game would run.</translation>
     </message>
     <message>
         <source>游戏读到 %1 的语法错误后会跳过这个文件；它是最后加载的文件，后面没有被跳过的脚本。</source>
-        <translation type="unfinished"></translation>
+        <translation>Because of the syntax error in %1, the game skips that file; it is loaded last, so no other script is skipped.</translation>
     </message>
     <message>
         <source>游戏读到 %1 的语法错误后会跳过这个文件，以及之后加载的全部 %2 个文件：</source>
-        <translation type="unfinished"></translation>
+        <translation>Because of the syntax error in %1, the game skips that file and every file loaded after it (%2):</translation>
     </message>
     <message>
         <source>还有 %1 个</source>
-        <translation type="unfinished"></translation>
+        <translation>and %1 more</translation>
     </message>
     <message>
         <source>找不到这个文件夹：</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder not found: </translation>
     </message>
     <message>
         <source>检查 %1 …</source>
-        <translation type="unfinished"></translation>
+        <translation>Checking %1 …</translation>
     </message>
     <message>
         <source>检查脚本</source>
-        <translation type="unfinished"></translation>
+        <translation>Check scripts</translation>
     </message>
     <message>
         <source>游戏的 scripts 文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>The game&apos;s scripts folder</translation>
     </message>
     <message>
         <source>选择文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse…</translation>
     </message>
     <message>
         <source>开始检查</source>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>按游戏的加载顺序列出每个文件的问题↓</source>
-        <translation type="unfinished"></translation>
+        <translation>Each file&apos;s problems, in the game&apos;s load order↓</translation>
     </message>
 </context>
 <context>
@@ -1947,11 +1964,11 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>输出（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Output (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>输入（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Input (no mod prefix: minecraft:water becomes water)</translation>
     </message>
 </context>
 <context>
@@ -1989,11 +2006,11 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>输入（气体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Input (gas) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>输出（气体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Output (gas) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
 </context>
 <context>
@@ -2008,11 +2025,11 @@ mod&apos;s recipes</translation>
     </message>
     <message>
         <source>输入（液体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Input (fluid) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
     <message>
         <source>输出（液体）（省略模组名前缀，minecraft：water变成water）</source>
-        <translation type="unfinished"></translation>
+        <translation>Output (fluid) (no mod prefix: minecraft:water becomes water)</translation>
     </message>
 </context>
 <context>
@@ -2082,126 +2099,126 @@ mod&apos;s recipes</translation>
     <name>WriteQuestion</name>
     <message>
         <source>仍然写入</source>
-        <translation type="unfinished"></translation>
+        <translation>Write anyway</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>对象缺少结尾的 }</source>
-        <translation type="unfinished"></translation>
+        <translation>An object is missing its closing }</translation>
     </message>
     <message>
         <source>名称后面缺少冒号</source>
-        <translation type="unfinished"></translation>
+        <translation>A colon is missing after a name</translation>
     </message>
     <message>
         <source>数组缺少结尾的 ]</source>
-        <translation type="unfinished"></translation>
+        <translation>An array is missing its closing ]</translation>
     </message>
     <message>
         <source>两个值之间缺少逗号</source>
-        <translation type="unfinished"></translation>
+        <translation>A comma is missing between two values</translation>
     </message>
     <message>
         <source>这里不是一个合法的值</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not a valid value</translation>
     </message>
     <message>
         <source>文件在一个数字中间结束了</source>
-        <translation type="unfinished"></translation>
+        <translation>The file ends in the middle of a number</translation>
     </message>
     <message>
         <source>数字写得不对</source>
-        <translation type="unfinished"></translation>
+        <translation>The number is malformed</translation>
     </message>
     <message>
         <source>字符串里有不合法的转义</source>
-        <translation type="unfinished"></translation>
+        <translation>The string has an invalid escape</translation>
     </message>
     <message>
         <source>字符串不是合法的 UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>The string is not valid UTF-8</translation>
     </message>
     <message>
         <source>字符串缺少结尾的引号</source>
-        <translation type="unfinished"></translation>
+        <translation>The string is missing its closing quote</translation>
     </message>
     <message>
         <source>这里应当是一个对象</source>
-        <translation type="unfinished"></translation>
+        <translation>Expected an object here</translation>
     </message>
     <message>
         <source>嵌套层数太多</source>
-        <translation type="unfinished"></translation>
+        <translation>Nested too deeply</translation>
     </message>
     <message>
         <source>文件太大</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large</translation>
     </message>
     <message>
         <source>内容结束后还有多余的字符</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra characters after the end of the content</translation>
     </message>
     <message>
         <source>无法解析</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot be parsed</translation>
     </message>
     <message>
         <source>还有 %1 处</source>
-        <translation type="unfinished"></translation>
+        <translation>and %1 more</translation>
     </message>
     <message>
         <source>这个脚本有错误：</source>
-        <translation type="unfinished"></translation>
+        <translation>This script has errors:</translation>
     </message>
     <message>
         <source>游戏读到语法错误时，会跳过这个脚本和在它之后加载的所有脚本。</source>
-        <translation type="unfinished"></translation>
+        <translation>On a syntax error the game skips this script and every script loaded after it.</translation>
     </message>
     <message>
         <source>仍然写入吗？</source>
-        <translation type="unfinished"></translation>
+        <translation>Write it anyway?</translation>
     </message>
     <message>
         <source>脚本有错误</source>
-        <translation type="unfinished"></translation>
+        <translation>Script has errors</translation>
     </message>
     <message>
         <source>这个 JSON 文件有语法错误，游戏读不了它：</source>
-        <translation type="unfinished"></translation>
+        <translation>This JSON file has a syntax error; the game cannot read it:</translation>
     </message>
     <message>
         <source>第 %1 行第 %2 列：%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1, column %2: %3</translation>
     </message>
     <message>
         <source>JSON 有错误</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON has errors</translation>
     </message>
 </context>
 <context>
     <name>tf::FormWindow</name>
     <message>
         <source>脚本框中有尚未写入总变量的代码，关闭窗口会丢失它们。</source>
-        <translation type="unfinished"></translation>
+        <translation>The script box holds code not yet written to the collected script; closing the window will lose it.</translation>
     </message>
     <message>
         <source>提醒</source>
-        <translation type="unfinished">Reminder</translation>
+        <translation>Reminder</translation>
     </message>
     <message>
         <source>写入总变量并关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Write and close</translation>
     </message>
     <message>
         <source>不写入，关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Close without writing</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>
