@@ -63,11 +63,13 @@ QStringList tsFiles() {
 
 // What a button's press leaves behind: the window's boxes as the handle reads them, the
 // program-wide values and every file written (the test's folder written as "<dir>"). A
-// multi-line box declared with Chinese text is a hint to read, shown in the user's language.
+// multi-line box declared with Chinese text is a hint to read, and a report box the program's
+// account to the user: both are in the user's language.
 QStringList snapshot(FormWindow& f, const QString& folder) {
   QStringList s;
   for (const ControlDeclaration& c : f.declaration().controls) {
-    const bool hint = c.kind == ControlKind::Memo && needsTranslation(c.text);
+    const bool hint =
+        c.kind == ControlKind::Memo && (needsTranslation(c.text) || (c.options & kReport) != 0);
     if ((c.kind == ControlKind::Edit || c.kind == ControlKind::Memo ||
          c.kind == ControlKind::Combo || c.kind == ControlKind::ComboList) &&
         !hint)
@@ -121,8 +123,15 @@ QStringList pressesIn(const QString& language, const QString& window, const QStr
     QCoreApplication::processEvents();
     presses << snapshot(*f, h.dir.path());
   }
-  for (const FakePlatform::Message& m : h.fake.messages)
-    *messages << withoutPaths(m.title) << withoutPaths(m.text);
+  // What the test typed may come back in a message ("no folder mod:编辑框1"); it is the user's
+  // text, not the program's.
+  for (const FakePlatform::Message& m : h.fake.messages) {
+    QString text = withoutPaths(m.text);
+    for (const ControlDeclaration& c : f->declaration().controls)
+      if (c.kind == ControlKind::Edit && c.text.isEmpty())
+        text.remove(QStringLiteral("mod:") + c.name);
+    *messages << withoutPaths(m.title) << text;
+  }
   *messages << h.fake.filters;
   f.reset();
   QDir::setCurrent(workingFolder);

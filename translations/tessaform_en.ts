@@ -248,20 +248,28 @@ Write using the list that is in the file now?</translation>
         <translation>The id in the angle brackets is empty</translation>
     </message>
     <message>
-        <source>没有这个 id：「%1」，是不是%2？</source>
-        <translation>Unknown id &apos;%1&apos;. Did you mean %2?</translation>
-    </message>
-    <message>
-        <source>没有这个 id：「%1」</source>
-        <translation>Unknown id &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>文件不是有效的 UTF-8 编码（从第 %1 行起），游戏会把它读成乱码</source>
         <translation>The file is not valid UTF-8 (from line %1 on); the game will read it as garbled text</translation>
     </message>
     <message>
         <source>第 %1 行第 %2 列：%3</source>
         <translation>Line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>'%1'</translation>
+    </message>
+    <message>
+        <source>整合包里没有 %1，是不是 %2？</source>
+        <translation>%1 is not in the pack. Did you mean %2?</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>整合包里没有 %1</source>
+        <translation>%1 is not in the pack</translation>
     </message>
 </context>
 <context>
@@ -414,40 +422,6 @@ Write using the list that is in the file now?</translation>
         <translation>Option &apos;%1&apos; takes no value</translation>
     </message>
     <message>
-        <source>用法：tessaform --check 路径...
-
-按游戏读取脚本的方式检查 ZenScript 脚本（.zs），不需要图形界面。
-路径可以是文件或文件夹；文件夹里的脚本按游戏的加载顺序检查：先按 #priority
-从高到低，再按相对路径（不分大小写）；带 #norun 的文件跳过。
-
-每个问题输出一行：路径:行:列: error: 说明（或 warning: 说明）。
-第一个有语法错误的文件后面还有一行 note:，说明游戏因此会跳过之后的多少个脚本文件。
-
-选项：
-  --check 路径...   检查这些文件和文件夹
-  -h, --help        显示这段说明
-
-退出码：0 没有错误；1 脚本里有错误；2 有路径读不了或参数不对。
-不带 --check 时照常打开程序窗口。
-</source>
-        <translation>Usage: tessaform --check PATH...
-
-Checks ZenScript scripts (.zs) the way the game reads them, without a window.
-A path is a file or a folder; a folder&apos;s scripts are checked in load order: by #priority
-from high to low, then by relative path (ignoring case); files with #norun are skipped.
-
-Each problem is one line: path:line:column: error: text (or warning: text).
-The first file with a syntax error also gets a note: line saying how many later scripts the game skips.
-
-Options:
-  --check PATH...   check these files and folders
-  -h, --help        show this help
-
-Exit code: 0 no errors; 1 errors in the scripts; 2 a path is unreadable or the arguments are wrong.
-Without --check, the program window opens as usual.
-</translation>
-    </message>
-    <message>
         <source>用 tessaform --help 查看用法。</source>
         <translation>See tessaform --help for usage.</translation>
     </message>
@@ -474,6 +448,46 @@ Without --check, the program window opens as usual.
     <message>
         <source>游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件</source>
         <translation>Because of this syntax error, the game skips every script file loaded after this one (%1)</translation>
+    </message>
+    <message>
+        <source>用法：tessaform --check [--pack 游戏文件夹] 路径...
+
+按游戏读取脚本的方式检查 ZenScript 脚本（.zs），不需要图形界面。
+路径可以是文件或文件夹；文件夹里的脚本按游戏的加载顺序检查：先按 #priority
+从高到低，再按相对路径（不分大小写）；带 #norun 的文件跳过。
+
+每个问题输出一行：路径:行:列: error: 说明（或 warning: 说明）。
+第一个有语法错误的文件后面还有一行 note:，说明游戏因此会跳过之后的多少个脚本文件。
+
+选项：
+  --check 路径...   检查这些文件和文件夹
+  --pack 游戏文件夹  同时按这个整合包的 id 列表检查 &lt;...&gt; 里的 id
+  -h, --help        显示这段说明
+
+退出码：0 没有错误；1 脚本里有错误；2 有路径读不了或参数不对。
+不带 --check 时照常打开程序窗口。
+</source>
+        <translation>Usage: tessaform --check [--pack GAMEDIR] PATH...
+
+Checks ZenScript scripts (.zs) the way the game reads them, without a window.
+A path is a file or a folder; a folder&apos;s scripts are checked in load order: by #priority
+from high to low, then by relative path (ignoring case); files with #norun are skipped.
+
+Each problem is one line: path:line:column: error: text (or warning: text).
+The first file with a syntax error also gets a note: line saying how many later scripts the game skips.
+
+Options:
+  --check PATH...   check these files and folders
+  --pack GAMEDIR    also check the ids in &lt;...&gt; against this pack&apos;s id lists
+  -h, --help        show this help
+
+Exit code: 0 no errors; 1 errors in the scripts; 2 a path is unreadable or the arguments are wrong.
+Without --check, the program window opens as usual.
+</translation>
+    </message>
+    <message>
+        <source>这个程序不能读整合包</source>
+        <translation>this program cannot read a pack</translation>
     </message>
 </context>
 <context>
@@ -800,6 +814,10 @@ minecraft:egg becomes &lt;minecraft:egg&gt;↓</translation>
     <message>
         <source>路径中有换行符或其他控制字符，不能用作文件名</source>
         <translation>The path contains a line break or another control character and cannot be used as a file name</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1726,40 +1744,12 @@ mod&apos;s recipes</translation>
 <context>
     <name>PackCommandLine</name>
     <message>
-        <source>选项「--pack」后面少了游戏文件夹</source>
-        <translation>Option &apos;--pack&apos; needs the game folder</translation>
-    </message>
-    <message>
-        <source>不认识的选项「%1」</source>
-        <translation>Unknown option &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>用法：tessaform --check --pack 游戏文件夹 路径...</source>
-        <translation>Usage: tessaform --check --pack GAME_FOLDER PATH...</translation>
-    </message>
-    <message>
-        <source>--check 后面少了要检查的文件或文件夹</source>
-        <translation>--check needs the files or folders to check</translation>
-    </message>
-    <message>
         <source>找不到游戏文件夹「%1」</source>
         <translation>Game folder &apos;%1&apos; not found</translation>
     </message>
     <message>
         <source>整合包「%1」里没有可用的 id 列表：</source>
         <translation>The pack &apos;%1&apos; has no usable id lists:</translation>
-    </message>
-    <message>
-        <source>读不了「%1」：没有这个文件或文件夹</source>
-        <translation>Cannot read &apos;%1&apos;: no such file or folder</translation>
-    </message>
-    <message>
-        <source>读不了「%1」：%2</source>
-        <translation>Cannot read &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>游戏遇到这个语法错误就会跳过之后的 %1 个脚本文件</source>
-        <translation>Because of this syntax error, the game skips every script file loaded after this one (%1)</translation>
     </message>
 </context>
 <context>

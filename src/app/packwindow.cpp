@@ -30,7 +30,7 @@ const FormDeclaration& packForm() {
           progress("进度条1", 8, 82, 400, 24),
           button("按钮2", "加载", 416, 76, 96, 36),
           label("标签2", "整合包里的 id", 8, 120, 200, 24),
-          memo("编辑框2", "", 8, 148, 504, 244, kScrollV),
+          memo("编辑框2", "", 8, 148, 504, 244, kScrollV | kReport),
       }};
   return declaration;
 }

@@ -38,7 +38,7 @@ const FormDeclaration& scriptCheckForm() {
           button("按钮2", "开始检查", 8, 72, 104, 32),
           progress("进度条1", 120, 80, 592, 16),
           label("标签2", "按游戏的加载顺序列出每个文件的问题↓", 8, 112, 704, 24),
-          memo("编辑框2", "", 8, 136, 704, 352, kScrollV | kScrollH),
+          memo("编辑框2", "", 8, 136, 704, 352, kScrollV | kScrollH | kReport),
       }};
   return declaration;
 }

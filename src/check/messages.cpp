@@ -26,7 +26,8 @@ QString expectedShown(const QString& expected) {
     return QCoreApplication::translate("Checker", "「]」或「,」");
   if (expected == QLatin1String("} ,"))
     return QCoreApplication::translate("Checker", "「}」或「,」");
-  return QStringLiteral("「%1」").arg(expected);
+  // a token, quoted as the messages quote code
+  return QCoreApplication::translate("Checker", "「%1」").arg(expected);
 }
 
 }  // namespace

@@ -112,7 +112,8 @@ QString failureReason(int errorCode) {
     case ENFILE: reason = QCoreApplication::translate("Files", "打开的文件太多"); break;
     default: reason = QCoreApplication::translate("Files", "无法写入文件"); break;
   }
-  return reason + QStringLiteral("（") + qt_error_string(errorCode) + QStringLiteral("）");
+  // the reason in the user's words, then the system's own text
+  return QCoreApplication::translate("Files", "%1（%2）").arg(reason, qt_error_string(errorCode));
 }
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes) {

@@ -30,6 +30,7 @@ enum ControlOption : unsigned {
   kScrollH = 1u << 1,   // Memo: horizontal scroll bar (lines are not wrapped)
   kTerminal = 1u << 2,  // Memo: green text on black
   kScript = 1u << 3,    // Memo: a script box (ZenScript colours, problems underlined)
+  kReport = 1u << 4,    // Memo: read only; the program's report, in the interface's language
 };
 
 // The kinds of ids an edit box takes (the same bits as the pack's kinds).

@@ -179,6 +179,7 @@ void FormWindow::build() {
         auto* m = (c.options & kScript) ? new ScriptEdit((c.options & kTerminal) != 0, this)
                                         : new QPlainTextEdit(this);
         m->setPlainText(fromCrLf(c.text));
+        m->setReadOnly((c.options & kReport) != 0);
         // A box without a declared scroll bar still shows one once its text is taller.
         m->setVerticalScrollBarPolicy((c.options & kScrollV) ? Qt::ScrollBarAlwaysOn
                                                              : Qt::ScrollBarAsNeeded);
