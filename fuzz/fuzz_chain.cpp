@@ -1,9 +1,9 @@
 // Joining a chain with any box texts, through the real windows: CraftingWindow and
 // FurnaceWindow with arbitrary texts in every box (any characters, line breaks, zero
 // characters, lone surrogates). Each box reads back what was typed, the line a button appends
-// is exactly its fixed pieces and the box texts in order, the script box grows by exactly that
-// line (its line breaks as a multi-line box holds them), and the export button adds exactly
-// the script box's bytes to ExportBuffer.
+// is exactly its fixed pieces and the box texts in order (a blank grid cell as null), the script
+// box grows by exactly that line (its line breaks as a multi-line box holds them), and the export
+// button adds exactly the script box's bytes to ExportBuffer.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -96,10 +96,17 @@ QString craftingLine(int action, const QHash<QString, QString>& t, qint64 random
       return "recipes.removeShaped(<" + t.value("编辑框2") + ">,<" + t.value("编辑框3") + ">);\r\n";
     return {};
   }
+  // A grid cell with nothing but blanks in it is written as null: "[a,,b]" never parses.
+  const auto cell = [&t](const char* name) {
+    const QString typed = t.value(QString::fromUtf8(name));
+    for (const QChar c : typed)
+      if (!c.isSpace()) return typed;
+    return QStringLiteral("null");
+  };
   return "recipes.addShaped('CTa" + t.value("编辑框4") + QString::number(random) + "',<" +
-         t.value("编辑框13") + ">*" + t.value("编辑框5") + ",[[" + t.value("a") + "," +
-         t.value("b") + "," + t.value("c") + "],[" + t.value("d") + "," + t.value("e") + "," +
-         t.value("f") + "],[" + t.value("g") + "," + t.value("h") + "," + t.value("i") + "]]);\r\n";
+         t.value("编辑框13") + ">*" + t.value("编辑框5") + ",[[" + cell("a") + "," + cell("b") +
+         "," + cell("c") + "],[" + cell("d") + "," + cell("e") + "," + cell("f") + "],[" +
+         cell("g") + "," + cell("h") + "," + cell("i") + "]]);\r\n";
 }
 
 QString furnaceLine(int action, const QHash<QString, QString>& t) {
