@@ -26,16 +26,8 @@ using namespace tf;
 
 namespace {
 
-// Characters of Chinese text: CJK punctuation, ideographs and full-width forms.
-bool hasChinese(const QString& text) {
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    if ((u >= 0x2e80 && u <= 0x9fff) || (u >= 0xf900 && u <= 0xfaff) ||
-        (u >= 0xfe30 && u <= 0xfe4f) || (u >= 0xff00 && u <= 0xffef))
-      return true;
-  }
-  return false;
-}
+// Chinese text: the characters that make a text need a translation.
+bool hasChinese(const QString& text) { return needsTranslation(text); }
 
 // Every text the window shows a user, with where it is shown.
 QList<QPair<QString, QString>> shownTexts(const FormWindow& f) {

@@ -58,6 +58,9 @@ struct CheckResult {
   bool hasError() const;  // a parse error or an error-level problem such as an unknown id
 };
 
+// Whether the word is one of the language's reserved words (as the tokenizer reads them).
+bool isKeyword(QStringView word);
+
 // Checks a script as the program holds it (decoded text). Runs in time linear in the text and
 // never recurses deeper than a fixed bound, whatever the text.
 CheckResult checkText(QStringView text, const BracketResolver* resolver = nullptr);

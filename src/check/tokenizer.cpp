@@ -69,6 +69,8 @@ bool isOddSpace(char16_t c) {
 
 }  // namespace
 
+bool isKeyword(QStringView word) { return keywordOr(word) != Tok::Id; }
+
 Problem parseProblem(const Place& at, qsizetype length, const QString& kind,
                      const QStringList& args) {
   Problem p;

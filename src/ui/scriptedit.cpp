@@ -27,29 +27,9 @@ bool isHexDigit(QChar c) {
   return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
 
-bool isKeyword(QStringView word) {
-  static const char16_t* const kKeywords[] = {u"import",       u"as",
-                                              u"val",          u"var",
-                                              u"global",       u"static",
-                                              u"function",     u"return",
-                                              u"if",           u"else",
-                                              u"for",          u"in",
-                                              u"while",        u"break",
-                                              u"continue",     u"true",
-                                              u"false",        u"null",
-                                              u"instanceof",   u"version",
-                                              u"any",          u"bool",
-                                              u"byte",         u"short",
-                                              u"int",          u"long",
-                                              u"float",        u"double",
-                                              u"string",       u"void",
-                                              u"has",          u"to",
-                                              u"zenClass",     u"zenConstructor",
-                                              u"frigginClass", u"frigginConstructor"};
-  for (const char16_t* k : kKeywords)
-    if (word == QStringView(k)) return true;
-  return false;
-}
+// The language's reserved words, and "to", which is a plain name to the parser but reads as a
+// keyword in a range ("0 to 9").
+bool isKeyword(QStringView word) { return check::isKeyword(word) || word == QStringView(u"to"); }
 
 // A bracket: '<' directly followed by a name, then anything but blanks and angle brackets up to
 // the closing '>' on the same line ("<minecraft:wool:*>", "<ore:ingotIron>"). A '<' with a
